@@ -1,0 +1,6 @@
+#include "app/permissions.h"
+
+bool Permissions::checkPermission()
+{
+    return true;
+}

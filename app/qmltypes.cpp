@@ -1,0 +1,7 @@
+#include "app/qmltypes.h"
+
+#include <QtQml>
+
+void registerQmlTypes()
+{
+}
