@@ -47,6 +47,11 @@ void DataSourceLocal::startReplay(const QString &folderUrl, int pauseMs)
     m_thread->start(QThread::currentThread()->priority());
 }
 
+bool DataSourceLocal::isReplaying() const
+{
+    return m_thread->isRunning();
+}
+
 void DataSourceLocal::stopReplay()
 {
     m_thread->requestStop();

@@ -30,6 +30,9 @@ public:
     // is stopped first.
     Q_INVOKABLE void startReplay(const QString &folderUrl, int pauseMs);
 
+    // Whether the worker is still going through the folder.
+    bool isReplaying() const;
+
     // Stops a running replay and returns once its worker has ended; no frame
     // of that replay is delivered afterwards.
     Q_INVOKABLE void stopReplay();
