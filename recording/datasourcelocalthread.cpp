@@ -55,7 +55,11 @@ int DataSourceLocalThread::parseRecord(const QString &line, QString *time, QByte
 void DataSourceLocalThread::run()
 {
     qDebug() << objectName() << ":" << "run() begin";
-    const QStringList names = QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // An empty folder text names no folder (QDir would take it for the
+    // working directory).
+    const QStringList names = m_folder.isEmpty()
+            ? QStringList()
+            : QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
         if (QFileInfo(name).suffix() != QLatin1String("csv"))
             continue;
