@@ -1,0 +1,50 @@
+#ifndef BLESCAN2_H
+#define BLESCAN2_H
+
+#include "links/advertisementsource.h"
+
+#include <QBluetoothDeviceInfo>
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+
+#include <memory>
+
+// The advertisement watcher of the Bluetooth link: keeps the advertisements of
+// cells (address prefix 00:80:E1) and hands each one on as a
+// QBluetoothDeviceInfo carrying address, signal strength and manufacturer
+// data. Sources may call in from platform threads; the signals then reach the
+// link through queued connections.
+class BleScan2 : public QObject, private AdvertisementSink
+{
+    Q_OBJECT
+
+public:
+    using ManufacturerData = QMap<quint16, QByteArray>;
+
+    // `methods`: bit 0 classic devices, bit 1 low-energy devices.
+    explicit BleScan2(quint8 methods, QObject *parent = nullptr);
+    BleScan2(std::unique_ptr<AdvertisementSource> source, quint8 methods, QObject *parent = nullptr);
+    ~BleScan2() override;
+
+    // Runs the discovery again; the previous run is replaced.
+    void start();
+
+public slots:
+    void finishDiscovery();
+
+signals:
+    void deviceFound(QBluetoothDeviceInfo info);
+    void deviceUpdated(QBluetoothDeviceInfo info, QBluetoothDeviceInfo::Fields updatedFields);
+    void scanFinished();
+
+private:
+    void advertisementReceived(const Advertisement &advertisement) override;
+    void knownDeviceFound(const QBluetoothDeviceInfo &info) override;
+    void discoveryFinished() override;
+
+    std::unique_ptr<AdvertisementSource> m_source;
+    quint8 m_methods;
+};
+
+#endif
