@@ -10,32 +10,66 @@
 
 namespace {
 
-// Splits the line (without its line end) at "," and returns field number
-// column, or an empty view when the line has fewer fields. Only the commas up
-// to the wanted field are looked at: a full table records thousands of columns
-// and the plot needs one.
+// Field number column of a line whose fields are separated by ",", or a null
+// array when the line has fewer fields. Only the commas up to the wanted field
+// are looked at: a full table records thousands of columns and the plot needs
+// one.
 QByteArray fieldAt(const QByteArray &line, int column)
 {
     const char *begin = line.constData();
     const char *end = begin + line.size();
-    for (int i = 0; i < column; ++i) {
-        const void *comma = std::memchr(begin, ',', static_cast<size_t>(end - begin));
-        if (!comma)
+    // Fields are a few characters long: a plain loop beats a memchr call per field.
+    for (int commas = 0; commas < column; ++begin) {
+        if (begin == end)
             return QByteArray();
-        begin = static_cast<const char *>(comma) + 1;
+        if (*begin == ',')
+            ++commas;
     }
-    const void *comma = std::memchr(begin, ',', static_cast<size_t>(end - begin));
-    const char *fieldEnd = comma ? static_cast<const char *>(comma) : end;
-    return QByteArray::fromRawData(begin, static_cast<int>(fieldEnd - begin));
+    const auto *comma = static_cast<const char *>(std::memchr(begin, ',', static_cast<size_t>(end - begin)));
+    return QByteArray::fromRawData(begin, static_cast<int>((comma ? comma : end) - begin));
 }
 
-QByteArray withoutLineEnd(QByteArray line)
+QByteArray withoutCarriageReturn(const QByteArray &line)
 {
-    if (line.endsWith('\n'))
-        line.chop(1);
-    if (line.endsWith('\r'))
-        line.chop(1);
-    return line;
+    return line.endsWith('\r') ? QByteArray::fromRawData(line.constData(), line.size() - 1) : line;
+}
+
+// Hands every line of the device (without its line end) to handleLine, which
+// returns false to stop. Reads in large blocks: a full-table recording is tens
+// of megabytes in lines of many kilobytes.
+template<typename Handler>
+void forEachLine(QIODevice *device, Handler handleLine)
+{
+    constexpr int blockSize = 1 << 20;
+    QByteArray pending;
+    QByteArray block(blockSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = device->read(block.data(), blockSize);
+        if (read <= 0)
+            break;
+        pending.append(block.constData(), static_cast<int>(read));
+        int start = 0;
+        for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n', start)) {
+            if (!handleLine(withoutCarriageReturn(QByteArray::fromRawData(pending.constData() + start, end - start))))
+                return;
+            start = end + 1;
+        }
+        pending.remove(0, start);
+    }
+    if (!pending.isEmpty())
+        handleLine(withoutCarriageReturn(pending));
+}
+
+// The column whose heading, up to its "/", is id ("ID:1.5/2" is the column of
+// ID:1.5), or -1.
+int findColumn(const QByteArray &header, const QString &id)
+{
+    const QStringList headings = QString::fromUtf8(header).split(QLatin1Char(','));
+    for (int i = 0; i < headings.size(); ++i) {
+        if (headings.at(i).section(QLatin1Char('/'), 0, 0) == id)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -216,26 +250,19 @@ void DataSaveControl::readDataFromPathErr(const QString &path, double partIndex,
         qDebug() << "文件打开失败";
         return;
     }
-    if (file.atEnd())
-        return;
-
-    const QStringList header = QString::fromUtf8(withoutLineEnd(file.readLine())).split(QLatin1Char(','));
     int column = -1;
-    for (int i = 0; i < header.size(); ++i) {
-        if (header.at(i).section(QLatin1Char('/'), 0, 0) == id) {
-            column = i;
-            break;
+    bool header = true;
+    forEachLine(&file, [&](const QByteArray &line) {
+        if (header) {
+            header = false;
+            column = findColumn(line, id);
+            return column >= 0;
         }
-    }
-    if (column < 0)
-        return;
-
-    while (!file.atEnd()) {
-        const QByteArray line = withoutLineEnd(file.readLine());
         const QString time = QString::fromUtf8(fieldAt(line, 0));
         // A line cut short (a crash while writing it) reads as 0 for the
         // missing field rather than past its end.
         const double value = QString::fromUtf8(fieldAt(line, column)).toDouble();
         emit upLoadErrDataSignal(partIndex, time, value, count, id);
-    }
+        return true;
+    });
 }
