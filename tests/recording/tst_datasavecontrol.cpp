@@ -352,6 +352,36 @@ private slots:
         QCOMPARE(samples.at(2).data, 3.0);
     }
 
+    void readsLinesAcrossReadBlocks()
+    {
+        // 300 lines of 1000 cells make about 2 MB: lines straddle the blocks
+        // the readback reads at a time.
+        const int lineCount = 300;
+        const int cellCount = 1000;
+        QByteArray content("timer,");
+        for (int c = 0; c < cellCount; ++c)
+            content += "ID:1." + QByteArray::number(c) + "/0,";
+        content += '\n';
+        for (int l = 0; l < lineCount; ++l) {
+            content += "t" + QByteArray::number(l) + ',';
+            for (int c = 0; c < cellCount; ++c)
+                content += QByteArray::number(l * 10000 + c) + ',';
+            content += '\n';
+        }
+        QVERIFY(content.size() > 2 * 1024 * 1024);
+        const QString fileName = m_dir.path() + QStringLiteral("/big.csv");
+        writeFile(fileName, content);
+
+        for (int cell : {0, 517, cellCount - 1}) {
+            const QList<Sample> samples = readBack(fileName, QStringLiteral("ID:1.%1").arg(cell));
+            QCOMPARE(samples.size(), lineCount);
+            for (int l = 0; l < lineCount; ++l) {
+                QCOMPARE(samples.at(l).timer, QStringLiteral("t%1").arg(l));
+                QCOMPARE(samples.at(l).data, double(l * 10000 + cell));
+            }
+        }
+    }
+
     void unreadableFilesEmitNothing_data()
     {
         QTest::addColumn<QString>("name");
