@@ -1,0 +1,56 @@
+#ifndef PROJECTDOCUMENT_H
+#define PROJECTDOCUMENT_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+class QJsonValue;
+
+// The project file as text: parsing with a shape check, the indented form it
+// is written in, and the document of a new project.
+namespace ProjectDocument {
+
+inline const QString kParent = QStringLiteral("WeightingControlParent");
+inline const QString kControl = QStringLiteral("WeightingControl");
+inline const QString kCellData = QStringLiteral("CELL DATA");
+inline const QString kGroupData = QStringLiteral("GROUP DATA");
+inline const QString kTableParts = QStringLiteral("TableParts");
+inline const QString kPlanParts = QStringLiteral("PlanParts");
+inline const QString kLinePlotParts = QStringLiteral("LinePlotParts");
+inline const QString kSetting = QStringLiteral("Setting");
+inline const QString kTableSet = QStringLiteral("TableSet");
+
+struct Parsed
+{
+    QJsonObject document;
+    // Why the text is not a usable project document; empty when it is.
+    QString problem;
+
+    bool damaged() const { return !problem.isEmpty(); }
+};
+
+// Parses a project file. Text that is not JSON, not an object, or whose known
+// members have the wrong JSON type is damaged: writing over it would lose what
+// it holds, so the caller keeps it aside and gets an empty document.
+Parsed parse(const QByteArray &text);
+
+// UTF-8 JSON in the indented form of the Qt writer: sorted keys, four spaces.
+QByteArray toText(const QJsonObject &document);
+
+// The document of a new project: the "ALL LOAD" total and cells 1 to
+// cellCount on page 1, and the first table part listing them.
+QJsonObject created(quint8 cellCount, const QString &cellType, double minErr, double maxErr,
+                    double minWarn, double maxWarn);
+
+// A whole number as the project file has always read it: a JSON number
+// without a fraction part that fits an int; anything else is 0.
+int wholeNumber(const QJsonValue &value);
+
+// The members the weighing configuration is read from ("CELL DATA" and
+// "GROUP DATA" of "WeightingControl"); missing or mistyped ones are empty.
+QJsonObject weightingControl(const QJsonObject &document);
+
+} // namespace ProjectDocument
+
+#endif

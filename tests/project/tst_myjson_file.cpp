@@ -1,0 +1,654 @@
+#include "core/weightingcelldata.h"
+#include "core/weightingdata.h"
+#include "project/myjson.h"
+#include "project/projectdocument.h"
+#include "project/projectfile.h"
+#include "tests/project/dacoverride.h"
+#include "tests/project/ownedpages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QJsonObject object(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).object();
+}
+
+const QJsonObject fileObject(const QString &path)
+{
+    return object(readBytes(path));
+}
+
+// A project file holding the given cell and group entries.
+QByteArray projectText(const QByteArray &cells, const QByteArray &groups = "[]")
+{
+    return R"({"WeightingControlParent": {"Number": 1, "WeightingControl": {"CELL DATA": )" + cells
+        + R"(, "GROUP DATA": )" + groups + "}}}";
+}
+
+const char kCreatedEmpty[] = R"({
+    "WeightingControlParent": {
+        "Number": 1,
+        "WeightingControl": {
+            "CELL DATA": [
+                {
+                    "index": 0,
+                    "maxErr": 5000,
+                    "maxWarn": 4000,
+                    "minErr": 0,
+                    "minWarn": 0,
+                    "name": "ALL LOAD",
+                    "pageId": 1,
+                    "type": "ALL LOAD"
+                }
+            ],
+            "index": 1,
+            "part": {
+                "part 0": {
+                    "name": "part 0",
+                    "part children": [
+                        {
+                            "index": 0,
+                            "pageId": 1
+                        }
+                    ],
+                    "partIndex": 0
+                }
+            }
+        }
+    }
+}
+)";
+
+// Restores the file size limit and SIGXFSZ handling of the test process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestMyJsonFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void createdDocumentText();
+    void createdDocumentWithCells();
+    void readThenWriteGivesCompleteDocument();
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void tareReadsAsWholeNumber_data();
+    void tareReadsAsWholeNumber();
+    void existingRecordKeepsName();
+    void laterGroupEntryReplacesEarlier();
+    void wirelessKeysOnlyOnPage20();
+    void unknownMembers();
+    void everyPageAndSlotSurvivesSaveAndReload();
+    void writeWithoutPagesLeavesConfiguration();
+    void entriesOutsideTablesAreSkipped_data();
+    void entriesOutsideTablesAreSkipped();
+    void damagedFileIsKeptAside_data();
+    void damagedFileIsKeptAside();
+    void keptAsideNamesNeverCollide();
+    void saveIntoReadOnlyFolderKeepsOldFile();
+    void interruptedSaveKeepsOldFile();
+    void settingsDoNotLeakBetweenProjects();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestMyJsonFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestMyJsonFile::createdDocumentText()
+{
+    MyJson json;
+    QVERIFY(json.createProjectFile(path("p.VORNPRO"), 0, QStringLiteral("2000kg"), 0, 5000, 0, 4000));
+    QCOMPARE(QString::fromUtf8(readBytes(path("p.VORNPRO"))), QString::fromUtf8(kCreatedEmpty));
+    QVERIFY(json.document().isEmpty());
+}
+
+void TestMyJsonFile::createdDocumentWithCells()
+{
+    MyJson json;
+    json.saveTableParts(0, QStringLiteral("pending"));
+    QVERIFY(json.createProjectFile(path("p.VORNPRO"), 3, QStringLiteral("2000kg"), 10, 5000, 20, 4000.5));
+
+    const QJsonObject control =
+        fileObject(path("p.VORNPRO")).value("WeightingControlParent").toObject().value("WeightingControl").toObject();
+    QCOMPARE(control.keys(), (QStringList{"CELL DATA", "index", "part"}));
+    const QJsonArray cells = control.value("CELL DATA").toArray();
+    QCOMPARE(cells.size(), 4);
+    QCOMPARE(cells.at(0).toObject(), object(R"({"pageId": 1, "index": 0, "name": "ALL LOAD", "type": "ALL LOAD",
+        "minErr": 10, "maxErr": 5000, "minWarn": 20, "maxWarn": 4000.5})"));
+    for (int i = 1; i <= 3; ++i) {
+        QCOMPARE(cells.at(i).toObject(),
+                 object(QStringLiteral(R"({"pageId": 1, "index": %1, "name": "CZ 1.%1", "type": "2000kg",
+                    "groupId": 0, "typeFlag": 0, "minErr": 10, "maxErr": 5000, "minWarn": 20, "maxWarn": 4000.5})")
+                            .arg(i)
+                            .toUtf8()));
+    }
+    QCOMPARE(control.value("part").toObject(), object(R"({"part 0": {"partIndex": 0, "name": "part 0",
+        "part children": [{"pageId": 1, "index": 0}, {"pageId": 1, "index": 1}, {"pageId": 1, "index": 2},
+                          {"pageId": 1, "index": 3}]}})"));
+}
+
+void TestMyJsonFile::readThenWriteGivesCompleteDocument()
+{
+    const QString file = path("p.VORNPRO");
+    MyJson json;
+    OwnedPages pages;
+    json.setPages(&pages);
+    QVERIFY(json.createProjectFile(file, 0, QStringLiteral("2000kg"), 0, 5000, 0, 4000));
+    QVERIFY(!json.readProjectFile(file).damaged);
+    QVERIFY(json.writeProjectFile(file));
+
+    const QJsonObject written = fileObject(file);
+    QCOMPARE(written.keys(), (QStringList{"LinePlotParts", "PlanParts", "Setting", "TableParts", "TableSet",
+                                          "WeightingControlParent"}));
+    QCOMPARE(written.value("TableParts"), QJsonValue(QJsonArray()));
+    QCOMPARE(written.value("PlanParts"), QJsonValue(QJsonArray()));
+    QCOMPARE(written.value("LinePlotParts"), QJsonValue(QJsonArray()));
+    QCOMPARE(written.value("Setting"), QJsonValue(QJsonObject()));
+    QCOMPARE(written.value("TableSet"), QJsonValue(QJsonObject()));
+    QCOMPARE(written.value("WeightingControlParent").toObject(), object(R"({"Number": 1, "WeightingControl": {
+        "index": 1, "GROUP DATA": [], "CELL DATA": [{"pageId": 1, "index": 0, "groupId": 0, "typeFlag": 0,
+        "name": "ALL LOAD", "type": "ALL LOAD", "minWarn": 0, "maxWarn": 4000, "minErr": 0, "maxErr": 5000,
+        "peel": 0, "peelEnable": false}]}})"));
+    QCOMPARE(json.document(), written);
+    QVERIFY(readBytes(file).endsWith("}\n"));
+}
+
+void TestMyJsonFile::wholeNumbers_data()
+{
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("integer") << QJsonValue(3) << 3;
+    QTest::newRow("negative") << QJsonValue(-4) << -4;
+    QTest::newRow("fraction") << QJsonValue(2.5) << 0;
+    QTest::newRow("largest int") << QJsonValue(2147483647.0) << 2147483647;
+    QTest::newRow("smallest int") << QJsonValue(-2147483648.0) << int(-2147483648LL);
+    QTest::newRow("beyond int") << QJsonValue(1e12) << 0;
+    QTest::newRow("string") << QJsonValue(QStringLiteral("3")) << 0;
+    QTest::newRow("boolean") << QJsonValue(true) << 0;
+    QTest::newRow("null") << QJsonValue() << 0;
+    QTest::newRow("missing") << QJsonValue(QJsonValue::Undefined) << 0;
+}
+
+void TestMyJsonFile::wholeNumbers()
+{
+    QFETCH(QJsonValue, value);
+    QFETCH(int, expected);
+    QCOMPARE(ProjectDocument::wholeNumber(value), expected);
+}
+
+void TestMyJsonFile::tareReadsAsWholeNumber_data()
+{
+    QTest::addColumn<QByteArray>("peel");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("whole") << QByteArray("3") << 3.0;
+    QTest::newRow("fraction is lost") << QByteArray("2.5") << 0.0;
+    QTest::newRow("text") << QByteArray("\"3\"") << 0.0;
+}
+
+void TestMyJsonFile::tareReadsAsWholeNumber()
+{
+    QFETCH(QByteArray, peel);
+    QFETCH(double, expected);
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, projectText(R"([{"pageId": 2, "index": 4, "name": "x", "peelEnable": true, "peel": )"
+                                         + peel + "}]")));
+    MyJson json;
+    OwnedPages pages;
+    json.setPages(&pages);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    const WeightingCellData *record = pages.page(2)->cell(4);
+    QVERIFY(record);
+    QCOMPARE(record->peel(), expected);
+    QVERIFY(record->peelEnable());
+}
+
+void TestMyJsonFile::existingRecordKeepsName()
+{
+    OwnedPages pages;
+    WeightingCellData *mine = pages.ensurePage(1)->createCell(1, 3);
+    mine->setName(QStringLiteral("Mine"));
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, projectText(R"([{"pageId": 1, "index": 3, "name": "Theirs", "type": "T",
+        "minWarn": 100, "maxWarn": 800, "minErr": 50, "maxErr": 900.5, "groupId": 2, "peel": 7, "peelEnable": true}])")));
+
+    MyJson json;
+    json.setPages(&pages);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    QCOMPARE(pages.page(1)->cell(3), mine);
+    QCOMPARE(mine->name(), QStringLiteral("Mine"));
+    QCOMPARE(mine->type(), QStringLiteral("T"));
+    QCOMPARE(mine->minWarnData(), 100.0);
+    QCOMPARE(mine->maxWarnData(), 800.0);
+    QCOMPARE(mine->minErrData(), 50.0);
+    QCOMPARE(mine->maxErrData(), 900.5);
+    QCOMPARE(mine->groupId(), 2);
+    QCOMPARE(mine->peel(), 7.0);
+    QVERIFY(mine->peelEnable());
+    QCOMPARE(mine->typeFlag(), 0);
+}
+
+void TestMyJsonFile::laterGroupEntryReplacesEarlier()
+{
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, projectText(R"([{"pageId": 1, "index": 0, "name": "ALL LOAD"}])",
+                                         R"([{"index": 1003, "name": "A", "maxErr": 100, "typeFlag": 1},
+                                             {"index": 1003, "name": "B", "type": "G", "maxErr": 700, "maxWarn": 650.5,
+                                              "minWarn": 10, "minErr": 5, "typeFlag": 1, "groupId": 9}])")));
+    OwnedPages pages;
+    MyJson json;
+    json.setPages(&pages);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    const WeightingCellData *group = pages.page(1)->group(2);
+    QVERIFY(group);
+    QCOMPARE(group->name(), QStringLiteral("B"));
+    QCOMPARE(group->index(), 1003);
+    QCOMPARE(group->type(), QStringLiteral("G"));
+    QCOMPARE(group->maxErrData(), 700.0);
+    QCOMPARE(group->maxWarnData(), 0.0);
+    QCOMPARE(group->minWarnData(), 10.0);
+    QCOMPARE(group->minErrData(), 5.0);
+    QCOMPARE(group->typeFlag(), 1);
+    QCOMPARE(group->groupId(), 0);
+    for (int g = 0; g < WeightingData::GroupCount; ++g)
+        QCOMPARE(pages.page(1)->group(g) != nullptr, g == 2);
+
+    QVERIFY(json.writeProjectFile(file));
+    const QJsonArray groups = fileObject(file)["WeightingControlParent"]["WeightingControl"]["GROUP DATA"].toArray();
+    QCOMPARE(groups.size(), 1);
+    QCOMPARE(groups.at(0).toObject(), object(R"({"index": 1003, "groupId": 0, "typeFlag": 1, "name": "B",
+        "type": "G", "minWarn": 10, "maxWarn": 0, "minErr": 5, "maxErr": 700})"));
+}
+
+void TestMyJsonFile::wirelessKeysOnlyOnPage20()
+{
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, projectText(R"([
+        {"pageId": 1, "index": 2, "name": "hub", "bleAddress": "00:80:E1:26:00:01", "idIsErr": true},
+        {"pageId": 20, "index": 999, "name": "ble", "bleAddress": "00:80:E1:26:AB:CD", "idIsErr": true}])")));
+    OwnedPages pages;
+    MyJson json;
+    json.setPages(&pages);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    QCOMPARE(pages.page(1)->cell(2)->bleAddress(), QString());
+    QVERIFY(!pages.page(1)->cell(2)->idIsErr());
+    QCOMPARE(pages.page(20)->cell(999)->bleAddress(), QStringLiteral("00:80:E1:26:AB:CD"));
+    QVERIFY(pages.page(20)->cell(999)->idIsErr());
+
+    QVERIFY(json.writeProjectFile(file));
+    const QJsonObject control = fileObject(file)["WeightingControlParent"]["WeightingControl"].toObject();
+    const QJsonArray cells = control["CELL DATA"].toArray();
+    QCOMPARE(cells.size(), 2);
+    QVERIFY(!cells.at(0).toObject().contains("bleAddress"));
+    QVERIFY(!cells.at(0).toObject().contains("idIsErr"));
+    QCOMPARE(cells.at(1)["bleAddress"].toString(), QStringLiteral("00:80:E1:26:AB:CD"));
+    QCOMPARE(cells.at(1)["idIsErr"].toBool(), true);
+    QCOMPARE(control["index"].toInt(), 20);
+}
+
+void TestMyJsonFile::unknownMembers()
+{
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, R"({"Custom": {"site": "north", "n": [1, 2]},
+        "WeightingControlParent": {"Number": 1, "Extra": 5, "WeightingControl": {"index": 1, "extra": true,
+            "part": {"part 0": {}}, "CELL DATA": [{"pageId": 1, "index": 0, "name": "ALL LOAD"}]}}})"));
+    OwnedPages pages;
+    MyJson json;
+    json.setPages(&pages);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    QVERIFY(json.writeProjectFile(file));
+    const QJsonObject written = fileObject(file);
+    QCOMPARE(written["Custom"].toObject(), object(R"({"site": "north", "n": [1, 2]})"));
+    QCOMPARE(written["WeightingControlParent"].toObject().keys(), (QStringList{"Number", "WeightingControl"}));
+    QCOMPARE(written["WeightingControlParent"]["WeightingControl"].toObject().keys(),
+             (QStringList{"CELL DATA", "GROUP DATA", "index"}));
+}
+
+void TestMyJsonFile::everyPageAndSlotSurvivesSaveAndReload()
+{
+    struct Cell
+    {
+        int page;
+        int index;
+    };
+    const QList<Cell> cells{{0, 0}, {0, 1000}, {1, 0}, {1, 101}, {5, 500}, {19, 1000}, {20, 0}, {20, 1000}};
+    OwnedPages pages;
+    for (const Cell &c : cells) {
+        WeightingCellData *record = pages.ensurePage(c.page)->createCell(c.page, c.index);
+        record->setName(QStringLiteral("N%1-%2").arg(c.page).arg(c.index));
+        record->setType(QStringLiteral("T%1").arg(c.index));
+        record->setGroupId(c.index % 19 + 1);
+        record->setMinErrData(c.index + 1);
+        record->setMinWarnData(c.index + 2);
+        record->setMaxWarnData(c.index + 3.25);
+        record->setMaxErrData(c.index + 4);
+        record->setPeel(c.page);
+        record->setPeelEnable(c.index % 2 == 0);
+        record->setBleAddress(QStringLiteral("00:80:E1:26:00:%1").arg(c.page));
+    }
+    pages.page(1)->createGroup(19)->setName(QStringLiteral("last group"));
+
+    const QString file = path("p.VORNPRO");
+    MyJson writer;
+    writer.setPages(&pages);
+    QVERIFY(writer.writeProjectFile(file));
+    QCOMPARE(fileObject(file)["WeightingControlParent"]["WeightingControl"]["index"].toInt(), 20);
+
+    OwnedPages reloaded;
+    MyJson reader;
+    reader.setPages(&reloaded);
+    QVERIFY(!reader.readProjectFile(file).damaged);
+    for (const Cell &c : cells) {
+        const WeightingCellData *a = pages.page(c.page)->cell(c.index);
+        const WeightingCellData *b = reloaded.page(c.page) ? reloaded.page(c.page)->cell(c.index) : nullptr;
+        QVERIFY2(b, qPrintable(QStringLiteral("cell %1.%2 lost").arg(c.page).arg(c.index)));
+        QCOMPARE(b->name(), a->name());
+        QCOMPARE(b->type(), a->type());
+        QCOMPARE(b->groupId(), a->groupId());
+        QCOMPARE(b->minErrData(), a->minErrData());
+        QCOMPARE(b->minWarnData(), a->minWarnData());
+        QCOMPARE(b->maxWarnData(), a->maxWarnData());
+        QCOMPARE(b->maxErrData(), a->maxErrData());
+        QCOMPARE(b->peel(), a->peel());
+        QCOMPARE(b->peelEnable(), a->peelEnable());
+        QCOMPARE(b->bleAddress(), c.page == 20 ? a->bleAddress() : QString());
+    }
+    QCOMPARE(reloaded.page(1)->group(19)->name(), QStringLiteral("last group"));
+    for (int p = 2; p < PageSource::PageCount; ++p)
+        QCOMPARE(reloaded.page(p) != nullptr, p == 5 || p == 19 || p == 20);
+}
+
+void TestMyJsonFile::writeWithoutPagesLeavesConfiguration()
+{
+    const QString file = path("p.VORNPRO");
+    MyJson creator;
+    QVERIFY(creator.createProjectFile(file, 2, QStringLiteral("t"), 0, 5000, 0, 4000));
+    const QJsonObject created = fileObject(file);
+
+    MyJson json;
+    QVERIFY(!json.readProjectFile(file).damaged);
+    json.saveTableParts(0, QStringLiteral("part 0"));
+    QVERIFY(json.writeProjectFile(file));
+    const QJsonObject written = fileObject(file);
+    QCOMPARE(written["WeightingControlParent"], created["WeightingControlParent"]);
+    QCOMPARE(written["TableParts"].toArray().size(), 1);
+}
+
+void TestMyJsonFile::entriesOutsideTablesAreSkipped_data()
+{
+    QTest::addColumn<QByteArray>("cells");
+    QTest::addColumn<QByteArray>("groups");
+    QTest::addColumn<QString>("skipped");
+
+    const QByteArray page1 = R"({"pageId": 1, "index": 1, "name": "kept"})";
+    const QByteArray page2 = R"({"pageId": 2, "index": 1, "name": "kept"})";
+    QTest::newRow("page 21") << "[" + page1 + R"(, {"pageId": 21, "index": 1, "name": "x"}])" << QByteArray("[]")
+                             << "cell entry";
+    QTest::newRow("page -1") << "[" + page1 + R"(, {"pageId": -1, "index": 1, "name": "x"}])" << QByteArray("[]")
+                             << "cell entry";
+    QTest::newRow("index 1001") << "[" + page1 + R"(, {"pageId": 3, "index": 1001, "name": "x"}])"
+                                << QByteArray("[]") << "cell entry";
+    QTest::newRow("index -1") << "[" + page1 + R"(, {"pageId": 3, "index": -1, "name": "x"}])" << QByteArray("[]")
+                              << "cell entry";
+    QTest::newRow("group 0") << "[" + page1 + "]" << QByteArray(R"([{"index": 1001, "name": "g0"}])")
+                             << "group entry";
+    QTest::newRow("group index 1021") << "[" + page1 + "]" << QByteArray(R"([{"index": 1021, "name": "g"}])")
+                                      << "group entry";
+    QTest::newRow("group index of a cell") << "[" + page1 + "]" << QByteArray(R"([{"index": 5, "name": "g"}])")
+                                           << "group entry";
+    QTest::newRow("groups without page 1") << "[" + page2 + "]"
+                                           << QByteArray(R"([{"index": 1002, "name": "g1"}])") << "group entry";
+}
+
+void TestMyJsonFile::entriesOutsideTablesAreSkipped()
+{
+    QFETCH(QByteArray, cells);
+    QFETCH(QByteArray, groups);
+    QFETCH(QString, skipped);
+    const QString file = path("p.VORNPRO");
+    QVERIFY(writeBytes(file, projectText(cells, groups)));
+
+    OwnedPages pages;
+    MyJson json;
+    json.setPages(&pages);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^project file: %1").arg(skipped)));
+    QVERIFY(!json.readProjectFile(file).damaged);
+
+    int records = 0;
+    for (int p = 0; p < PageSource::PageCount; ++p) {
+        if (!pages.page(p))
+            continue;
+        for (int i = 0; i < WeightingData::SlotCount; ++i) {
+            if (const WeightingCellData *record = pages.page(p)->cell(i)) {
+                ++records;
+                QCOMPARE(record->name(), QStringLiteral("kept"));
+            }
+        }
+    }
+    QCOMPARE(records, 1);
+}
+
+void TestMyJsonFile::damagedFileIsKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind");
+
+    QByteArray valid = projectText(R"([{"pageId": 1, "index": 0, "name": "ALL LOAD"},
+                                       {"pageId": 1, "index": 1, "name": "CZ 1.1"}])");
+    QRandomGenerator random(20240506);
+    QByteArray noise(4096, Qt::Uninitialized);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+
+    QTest::newRow("truncated") << valid.left(valid.size() / 2) << "file";
+    QTest::newRow("random bytes") << noise << "file";
+    QTest::newRow("empty") << QByteArray() << "file";
+    QTest::newRow("top level is an array") << QByteArray("[1, 2, 3]\n") << "file";
+    QTest::newRow("configuration is an array") << QByteArray(R"({"WeightingControlParent": []})") << "file";
+    QTest::newRow("cell data is an object") << projectText("{}") << "file";
+    QTest::newRow("cell entry is a number") << projectText(R"([{"pageId": 1, "index": 1}, 7])") << "file";
+    QTest::newRow("table parts is an object") << QByteArray(R"({"TableParts": {"index": 0}})") << "file";
+    QTest::newRow("setting is text") << QByteArray(R"({"Setting": "on"})") << "file";
+    QTest::newRow("unreadable") << valid << "unreadable";
+    QTest::newRow("folder in its place") << QByteArray() << "folder";
+}
+
+void TestMyJsonFile::damagedFileIsKeptAside()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
+    const QString file = path("p.VORNPRO");
+    if (kind == "folder") {
+        QVERIFY(QDir().mkpath(file + "/inside"));
+    } else {
+        QVERIFY(writeBytes(file, content));
+        if (kind == "unreadable")
+            QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
+    }
+
+    OwnedPages pages;
+    MyJson json;
+    json.setPages(&pages);
+    MyJson::ReadOutcome outcome;
+    {
+        WithoutDacOverride unprivileged;
+        outcome = json.readProjectFile(file);
+    }
+
+    QVERIFY(outcome.damaged);
+    QVERIFY2(QRegularExpression(QStringLiteral("^%1\\.damaged-\\d{8}-\\d{6}$")
+                                    .arg(QRegularExpression::escape(file)))
+                 .match(outcome.keptAs)
+                 .hasMatch(),
+             qPrintable(outcome.keptAs));
+    QVERIFY(json.document().isEmpty());
+    for (int p = 0; p < PageSource::PageCount; ++p)
+        QVERIFY(!pages.page(p));
+
+    if (kind == "folder") {
+        QVERIFY(QFileInfo(outcome.keptAs + "/inside").isDir());
+    } else {
+        QFile::setPermissions(outcome.keptAs, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(readBytes(outcome.keptAs), content);
+        if (kind == "file")
+            QCOMPARE(readBytes(file), content);
+    }
+
+    // The next save writes the project and leaves the kept file alone.
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(json.writeProjectFile(file));
+    QVERIFY(!ProjectDocument::parse(readBytes(file)).damaged());
+    if (kind != "folder")
+        QCOMPARE(readBytes(outcome.keptAs), content);
+}
+
+void TestMyJsonFile::keptAsideNamesNeverCollide()
+{
+    const QString file = path("p.VORNPRO");
+    const QDateTime when(QDate(2024, 5, 6), QTime(7, 8, 9));
+    QVERIFY(writeBytes(file, "first"));
+    QCOMPARE(ProjectFile::keepAside(file, when), file + ".damaged-20240506-070809");
+    QVERIFY(writeBytes(file, "second"));
+    QCOMPARE(ProjectFile::keepAside(file, when), file + ".damaged-20240506-070809-2");
+    QCOMPARE(readBytes(file + ".damaged-20240506-070809"), QByteArray("first"));
+    QCOMPARE(readBytes(file + ".damaged-20240506-070809-2"), QByteArray("second"));
+}
+
+void TestMyJsonFile::saveIntoReadOnlyFolderKeepsOldFile()
+{
+    const QString folder = path("ro");
+    const QString file = folder + "/p.VORNPRO";
+    QVERIFY(QDir().mkpath(folder));
+    MyJson json;
+    OwnedPages pages;
+    json.setPages(&pages);
+    QVERIFY(json.createProjectFile(file, 1, QStringLiteral("t"), 0, 5000, 0, 4000));
+    const QByteArray before = readBytes(file);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    pages.page(1)->cell(1)->setName(QStringLiteral("renamed"));
+
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    bool saved = true;
+    {
+        WithoutDacOverride unprivileged;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: cannot write"));
+        saved = json.writeProjectFile(file);
+    }
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(file), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"p.VORNPRO"});
+}
+
+void TestMyJsonFile::interruptedSaveKeepsOldFile()
+{
+    const QString file = path("p.VORNPRO");
+    MyJson json;
+    OwnedPages pages;
+    json.setPages(&pages);
+    QVERIFY(json.createProjectFile(file, 0, QStringLiteral("t"), 0, 5000, 0, 4000));
+    const QByteArray before = readBytes(file);
+    QVERIFY(!json.readProjectFile(file).damaged);
+    for (int i = 1; i <= 50; ++i)
+        pages.page(1)->createCell(1, i);
+
+    bool saved = true;
+    {
+        // The disk "fills up" part way through the new document.
+        FileSizeLimit limit(rlim_t(before.size()) + 100);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: save of .* failed"));
+        saved = json.writeProjectFile(file);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(file), before);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.VORNPRO"});
+}
+
+void TestMyJsonFile::settingsDoNotLeakBetweenProjects()
+{
+    const QString a = path("a.VORNPRO");
+    const QString b = path("b.VORNPRO");
+    QVERIFY(writeBytes(a, R"({"Setting": {"log": "site A", "mediaOpen": true}, "TableSet": {"rect3": 1}})"));
+    QVERIFY(writeBytes(b, "{}"));
+
+    MyJson json;
+    QVERIFY(!json.readProjectFile(a).damaged);
+    json.saveSetParts2(QStringLiteral("site A, later"));
+    json.saveTableSetParts(0, 1, 1, 1, 1, 1, 1);
+    QVERIFY(json.writeProjectFile(a));
+    QCOMPARE(fileObject(a)["Setting"].toObject(), object(R"({"log": "site A, later", "mediaOpen": true})"));
+
+    QVERIFY(!json.readProjectFile(b).damaged);
+    QVERIFY(json.writeProjectFile(b));
+    QCOMPARE(fileObject(b)["Setting"].toObject(), QJsonObject());
+    QCOMPARE(fileObject(b)["TableSet"].toObject(), QJsonObject());
+
+    QVERIFY(!json.readProjectFile(a).damaged);
+    json.saveSetParts(false, 2, true);
+    QVERIFY(json.writeProjectFile(a));
+    QCOMPARE(fileObject(a)["Setting"].toObject(),
+             object(R"({"log": "site A, later", "mediaOpen": true, "saveStartBool": false, "saveTimeIndex": 2})"));
+    QCOMPARE(fileObject(a)["TableSet"].toObject(),
+             object(R"({"rect3": 0, "rect4": 1, "rect7": 1, "rect8": 1, "rect10": 1, "rect5": 1, "rect6": 1})"));
+}
+
+QTEST_GUILESS_MAIN(TestMyJsonFile)
+#include "tst_myjson_file.moc"
