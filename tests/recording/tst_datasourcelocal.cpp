@@ -24,7 +24,7 @@ public:
             const auto *bytes = reinterpret_cast<const char *>(data);
             frames.append({QByteArray(bytes, len),
                            QByteArray(bytes + len, std::min(4, DataSourceLocalThread::frameSize - len)),
-                           QThread::currentThread() == qApp->thread()});
+                           QThread::currentThread() == QCoreApplication::instance()->thread()});
             if (onFrame)
                 onFrame();
         });
