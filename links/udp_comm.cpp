@@ -144,9 +144,10 @@ void UDP_Comm::initEth()
     const QMetaEnum typeEnum = QMetaEnum::fromType<QNetworkInterface::InterfaceType>();
     for (int i = 0; i < m_interfaces.size(); ++i) {
         const QNetworkInterface &iface = m_interfaces.at(i);
-        // Only the first bind after the close succeeds; the socket stays bound
-        // once and joins the group on every usable interface.
-        if (m_socket->bind(QHostAddress::AnyIPv4, rPort))
+        // Only the first bind after the close can succeed; the socket stays
+        // bound once and joins the group on every usable interface.
+        const bool unbound = m_socket->state() == QAbstractSocket::UnconnectedState;
+        if (unbound && m_socket->bind(QHostAddress::AnyIPv4, rPort))
             m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
                                       SocketReceiveBufferBytes);
         else
