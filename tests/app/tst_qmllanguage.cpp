@@ -23,7 +23,6 @@ private slots:
     void cleanup();
 
     void catalogueTextsFollowTheSwitch();
-    void mainWindowLoads();
     void stateTextsUnderTheEnglishCatalogue_data();
     void stateTextsUnderTheEnglishCatalogue();
 
@@ -86,19 +85,6 @@ void TestQmlLanguage::catalogueTextsFollowTheSwitch()
     QCOMPARE(texts(), QStringLiteral("超重报警|离线"));
     m_language->setLanguage(0);
     QCOMPARE(texts(), QStringLiteral("Overload|Off-line"));
-}
-
-void TestQmlLanguage::mainWindowLoads()
-{
-    QSignalSpy created(m_engine.get(), &QQmlApplicationEngine::objectCreated);
-    m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
-    QCOMPARE(created.count(), 1);
-    QVERIFY(created.first().first().value<QObject *>());
-    QCOMPARE(m_engine->rootObjects().size(), 1);
-    QObject *window = m_engine->rootObjects().first();
-    QCOMPARE(window->property("title").toString(), QStringLiteral("vornView"));
-    m_language->setLanguage(0);
-    QCOMPARE(window->property("title").toString(), QStringLiteral("vornView"));
 }
 
 void TestQmlLanguage::stateTextsUnderTheEnglishCatalogue_data()
