@@ -1,7 +1,22 @@
 #include "app/qmltypes.h"
 
+#include "ui/models/hubconnectionmask.h"
+#include "ui/models/logscanrule.h"
+#include "ui/models/messagelog.h"
+#include "ui/models/partnumberpool.h"
+#include "ui/models/recentprojectlist.h"
+#include "ui/models/tablerowmodel.h"
+
 #include <QtQml>
 
 void registerQmlTypes()
 {
+    // Rule helpers of the window and the information page.
+    qmlRegisterType<LogScanRule>("VornUi", 1, 0, "LogScanRule");
+    qmlRegisterType<MessageLog>("VornUi", 1, 0, "MessageLog");
+    qmlRegisterType<RecentProjectList>("VornUi", 1, 0, "RecentProjectList");
+    qmlRegisterType<HubConnectionMask>("VornUi", 1, 0, "HubConnectionMask");
+    // Table view: the rows of each table part and the part numbers.
+    qmlRegisterType<TableRowModel>("VornUi", 1, 0, "TableRowModel");
+    qmlRegisterType<PartNumberPool>("VornUi", 1, 0, "PartNumberPool");
 }

@@ -1,4 +1,5 @@
 #include "app/languageflag.h"
+#include "ui/models/partnumberpool.h"
 #include "ui/models/tablecounters.h"
 #include "ui/models/tablerules.h"
 #include "ui/models/weighingtype.h"
@@ -25,6 +26,7 @@ private slots:
     void counters_data();
     void counters();
     void onlineOfflineAndSelectedLoad();
+    void partNumbers();
 };
 
 void TestTableRules::valueColor_data()
@@ -236,6 +238,24 @@ void TestTableRules::onlineOfflineAndSelectedLoad()
     const TableCounters none = TableCounters::count(rows);
     QCOMPARE(none.selectedLoad, 0.0);
     QVERIFY(!none.anySelected);
+}
+
+void TestTableRules::partNumbers()
+{
+    PartNumberPool pool;
+    QVERIFY(pool.reserve(2)); // a stored part keeps its number
+    QVERIFY(!pool.reserve(2));
+    QVERIFY(!pool.reserve(0));
+    QVERIFY(!pool.reserve(20));
+    QCOMPARE(pool.take(), 1);
+    QCOMPARE(pool.take(), 3);
+    for (int expected = 4; expected <= 19; ++expected)
+        QCOMPARE(pool.take(), expected);
+    QCOMPARE(pool.take(), 0); // a 20th part is not made
+    pool.release(4);
+    QVERIFY(!pool.isUsed(4));
+    QCOMPARE(pool.take(), 4);
+    QCOMPARE(pool.used().size(), 19);
 }
 
 QTEST_GUILESS_MAIN(TestTableRules)

@@ -182,6 +182,9 @@ void CellRowModel::connectController()
         && connect(m_controller, SIGNAL(deleteCellSignal(int, int)), this, SLOT(deleteCellRows(int, int)));
     if (!ok || !removals)
         qWarning() << "table rows: the controller lacks the publication signals" << m_controller;
+    // Records die with their pages when a project closes.
+    if (m_controller->metaObject()->indexOfSignal("pagesDeleted()") >= 0)
+        connect(m_controller, SIGNAL(pagesDeleted()), this, SLOT(dropRecords()));
 }
 
 quint64 CellRowModel::key(int pageId, int index)

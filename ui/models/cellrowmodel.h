@@ -93,8 +93,6 @@ public:
     Q_INVOKABLE int addSelectedTo(CellRowModel *target);
     // Removes the selected rows from position 1; answers their positions.
     Q_INVOKABLE QVariantList removeSelectedRows();
-    // Forgets every record pointer (the project is closing).
-    Q_INVOKABLE void dropRecords();
 
     // Selection. A plain click toggles the row and, unless multi-select is on,
     // clears the others; Ctrl toggles one row; Shift selects from the last
@@ -125,6 +123,8 @@ public slots:
     void removeGroupRows(int pageId, int index);
     // A cell was deleted: its cell rows go (never row 0).
     void deleteCellRows(int pageId, int index);
+    // Forgets every record pointer (the project is closing).
+    void dropRecords();
 
 signals:
     void partIndexChanged();
