@@ -201,11 +201,7 @@ void DataSaveControl::saveDataStr(const QString &str, bool creat)
     }
 
     if (m_lineCount < maxLinesPerFile) {
-        const QString line = now.toString(QStringLiteral("yyyy-MM-dd hh_mm_ss_zzz")) + QLatin1Char(',')
-                + str + QLatin1Char('\n');
-        // Flushed at once: a crash loses at most the line being written.
-        if (m_file->write(line.toUtf8()) < 0 || !m_file->flush())
-            qDebug() << "warning write err" << m_file->errorString();
+        writeLine(now.toString(QStringLiteral("yyyy-MM-dd hh_mm_ss_zzz")) + QLatin1Char(',') + str);
         ++m_lineCount;
     } else {
         m_file.reset();
@@ -235,9 +231,15 @@ bool DataSaveControl::openRecordingFile(const QString &fileName)
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     m_file = std::move(file);
-    m_file->write((m_saveDataHeader + QLatin1Char('\n')).toUtf8());
-    m_file->flush();
+    writeLine(m_saveDataHeader);
     return true;
+}
+
+void DataSaveControl::writeLine(const QString &line)
+{
+    // Flushed at once: a crash loses at most the line being written.
+    if (m_file->write((line + QLatin1Char('\n')).toUtf8()) < 0 || !m_file->flush())
+        qDebug() << "warning write err" << m_file->errorString();
 }
 
 void DataSaveControl::readDataFromPathErr(const QString &path, double partIndex, const QString &id, int count)

@@ -73,6 +73,7 @@ signals:
 private:
     QString prepareNewFile();
     bool openRecordingFile(const QString &fileName);
+    void writeLine(const QString &line);
 
     Clock m_clock;
     qulonglong m_saveTick = 500;
