@@ -1,7 +1,5 @@
 #include "links/blecellstate.h"
 
-#include <QBluetoothDeviceInfo>
-
 #include <cstring>
 
 namespace {
@@ -44,6 +42,4 @@ QString cellRssi(const bleCellState &record)
 void registerWirelessMetaTypes()
 {
     qRegisterMetaType<bleCellState>("bleCellState");
-    qRegisterMetaType<QBluetoothDeviceInfo>("QBluetoothDeviceInfo");
-    qRegisterMetaType<QBluetoothDeviceInfo::Fields>("QBluetoothDeviceInfo::Fields");
 }

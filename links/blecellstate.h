@@ -41,8 +41,8 @@ void setCellRssi(bleCellState &record, int dbm);
 QString cellAddress(const bleCellState &record);
 QString cellRssi(const bleCellState &record);
 
-// Makes bleCellState and the Bluetooth types the links pass between threads
-// known to the meta-type system; safe to call any number of times.
+// Makes bleCellState known to the meta-type system so it crosses queued
+// connections; safe to call any number of times.
 void registerWirelessMetaTypes();
 
 #endif

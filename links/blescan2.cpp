@@ -1,6 +1,5 @@
 #include "links/blescan2.h"
 
-#include "links/blecellstate.h"
 #include "links/celladdress.h"
 #include "links/cellpayload.h"
 
@@ -16,7 +15,8 @@ BleScan2::BleScan2(quint8 methods, QObject *parent)
 BleScan2::BleScan2(std::unique_ptr<AdvertisementSource> source, quint8 methods, QObject *parent)
     : QObject(parent), m_source(std::move(source)), m_methods(methods)
 {
-    registerWirelessMetaTypes();
+    qRegisterMetaType<QBluetoothDeviceInfo>("QBluetoothDeviceInfo");
+    qRegisterMetaType<QBluetoothDeviceInfo::Fields>("QBluetoothDeviceInfo::Fields");
 }
 
 BleScan2::~BleScan2()

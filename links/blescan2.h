@@ -10,6 +10,9 @@
 
 #include <memory>
 
+// The watcher's signals cross from platform threads.
+Q_DECLARE_METATYPE(QBluetoothDeviceInfo::Fields)
+
 // The advertisement watcher of the Bluetooth link: keeps the advertisements of
 // cells (address prefix 00:80:E1) and hands each one on as a
 // QBluetoothDeviceInfo carrying address, signal strength and manufacturer
