@@ -28,11 +28,11 @@ private slots:
 private:
     // A copy of the executable in a folder of its own, named `name`.
     QString copyProgram(const QString &name);
-    QProcess *start(const QString &program, const QString &importPath = QString());
+    QProcess *start(const QString &program, const QStringList &extraEnvironment = QStringList());
     static QStringList logFiles(const QString &program);
     // Waits until the instance has passed the guard and opened its log file.
     bool waitForLog(const QString &program, QProcess *process);
-    void writeImportShadow(const QString &windowQml);
+    void writeBrokenControls();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<QProcess>> m_processes;
@@ -80,15 +80,15 @@ QString TestSingleInstance::copyProgram(const QString &name)
     return program;
 }
 
-QProcess *TestSingleInstance::start(const QString &program, const QString &importPath)
+QProcess *TestSingleInstance::start(const QString &program, const QStringList &extraEnvironment)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TMPDIR"), m_dir->filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
-    if (!importPath.isEmpty())
-        env.insert(QStringLiteral("QML2_IMPORT_PATH"), importPath);
+    for (const QString &assignment : extraEnvironment)
+        env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(QFileInfo(program).path());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -117,9 +117,9 @@ bool TestSingleInstance::waitForLog(const QString &program, QProcess *process)
     return false;
 }
 
-// An import folder whose QtQuick.Controls module supplies the main window, so
-// a test decides how an instance ends; everything else of the program stays real.
-void TestSingleInstance::writeImportShadow(const QString &windowQml)
+// An import folder whose QtQuick.Controls module supplies a main window that
+// cannot be created; everything else of the program stays real.
+void TestSingleInstance::writeBrokenControls()
 {
     const QString folder = m_dir->filePath(QStringLiteral("imports/QtQuick/Controls.2"));
     QVERIFY(QDir().mkpath(folder));
@@ -129,7 +129,7 @@ void TestSingleInstance::writeImportShadow(const QString &windowQml)
     qmldir.close();
     QFile window(folder + QStringLiteral("/ApplicationWindow.qml"));
     QVERIFY(window.open(QIODevice::WriteOnly));
-    window.write(windowQml.toUtf8());
+    window.write("import QtQuick 2.15\nItem { broken: }\n");
 }
 
 void TestSingleInstance::secondStartExitsAtOnce()
@@ -157,30 +157,35 @@ void TestSingleInstance::secondStartExitsAtOnce()
 
 void TestSingleInstance::startAfterCleanExit_data()
 {
-    QTest::addColumn<QString>("windowQml");
+    QTest::addColumn<bool>("brokenWindow");
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("window closed by the program")
-        << QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
-                          "Window { Timer { interval: 300; running: true; onTriggered: Qt.quit() } }\n")
-        << 0;
+    // A test plugin quits the event loop a second after start, as closing the
+    // window does.
+    QTest::newRow("window closed") << false << 0;
     // A main window that cannot be created ends the run through the event loop
     // with -1 (255 as a process status).
-    QTest::newRow("main window not created") << QStringLiteral("import QtQuick 2.15\nItem { broken: }\n") << 255;
+    QTest::newRow("main window not created") << true << 255;
 }
 
 // An instance that leaves through the event loop releases the guard.
 void TestSingleInstance::startAfterCleanExit()
 {
-    QFETCH(QString, windowQml);
+    QFETCH(bool, brokenWindow);
     QFETCH(int, exitCode);
 
-    writeImportShadow(windowQml);
     const QString firstProgram = copyProgram(QStringLiteral("first"));
     const QString nextProgram = copyProgram(QStringLiteral("next"));
     QVERIFY(!firstProgram.isEmpty() && !nextProgram.isEmpty());
 
-    QProcess *first = start(firstProgram, m_dir->filePath(QStringLiteral("imports")));
+    QStringList environment{
+        QStringLiteral("QT_PLUGIN_PATH=") + QString::fromLocal8Bit(qgetenv("VORN_TEST_PLUGINS")),
+        QStringLiteral("QT_QPA_GENERIC_PLUGINS=vornquitafterstart")};
+    if (brokenWindow) {
+        writeBrokenControls();
+        environment << QStringLiteral("QML2_IMPORT_PATH=") + m_dir->filePath(QStringLiteral("imports"));
+    }
+    QProcess *first = start(firstProgram, environment);
     QVERIFY(first->waitForFinished(30000));
     QCOMPARE(first->exitStatus(), QProcess::NormalExit);
     QCOMPARE(first->exitCode(), exitCode);
