@@ -183,6 +183,8 @@ void TestSingleInstance::startAfterCleanExit()
         QStringLiteral("QT_QPA_GENERIC_PLUGINS=vornquitafterstart")};
     if (brokenWindow) {
         writeBrokenControls();
+        if (QTest::currentTestFailed())
+            return;
         environment << QStringLiteral("QML2_IMPORT_PATH=") + m_dir->filePath(QStringLiteral("imports"));
     }
     QProcess *first = start(firstProgram, environment);
