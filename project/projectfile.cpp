@@ -23,7 +23,9 @@ bool writeSafely(const QString &path, const QByteArray &content)
         qDebug() << "project file: cannot write" << path << file.errorString();
         return false;
     }
-    if (file.write(content) != content.size() || !file.commit()) {
+    // QSaveFile commits a file whose buffered tail failed to reach the disk,
+    // so the buffer is flushed and checked before the commit.
+    if (file.write(content) != content.size() || !file.flush() || !file.commit()) {
         qDebug() << "project file: save of" << path << "failed, previous file kept:" << file.errorString();
         file.cancelWriting();
         return false;

@@ -138,6 +138,7 @@ private slots:
     void damagedFileIsKeptAside();
     void keptAsideNamesNeverCollide();
     void saveIntoReadOnlyFolderKeepsOldFile();
+    void interruptedSaveKeepsOldFile_data();
     void interruptedSaveKeepsOldFile();
     void settingsDoNotLeakBetweenProjects();
 
@@ -598,8 +599,19 @@ void TestMyJsonFile::saveIntoReadOnlyFolderKeepsOldFile()
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"p.VORNPRO"});
 }
 
+void TestMyJsonFile::interruptedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<int>("newCells");
+    QTest::addColumn<int>("room");
+    QTest::newRow("small document, disk full at once") << 0 << 16;
+    QTest::newRow("small document, disk full part way") << 1 << 200;
+    QTest::newRow("large document") << 200 << 4000;
+}
+
 void TestMyJsonFile::interruptedSaveKeepsOldFile()
 {
+    QFETCH(int, newCells);
+    QFETCH(int, room);
     const QString file = path("p.VORNPRO");
     MyJson json;
     OwnedPages pages;
@@ -607,13 +619,13 @@ void TestMyJsonFile::interruptedSaveKeepsOldFile()
     QVERIFY(json.createProjectFile(file, 0, QStringLiteral("t"), 0, 5000, 0, 4000));
     const QByteArray before = readBytes(file);
     QVERIFY(!json.readProjectFile(file).damaged);
-    for (int i = 1; i <= 50; ++i)
+    for (int i = 1; i <= newCells; ++i)
         pages.page(1)->createCell(1, i);
 
     bool saved = true;
     {
         // The disk "fills up" part way through the new document.
-        FileSizeLimit limit(rlim_t(before.size()) + 100);
+        FileSizeLimit limit{rlim_t(room)};
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: save of .* failed"));
         saved = json.writeProjectFile(file);
     }
