@@ -13,6 +13,18 @@ constexpr int HeaderSize = 12;
 
 QByteArray build(quint8 tagLow, quint8 tagHigh, quint16 sequence, const QByteArray &payload);
 
+// A received frame taken apart, as a hub (or the hub simulator) reads it.
+struct Parsed
+{
+    bool valid = false;   // long enough and carrying the marker
+    quint16 tag = 0;      // the two tag bytes as a little-endian number
+    quint16 sequence = 0;
+    quint16 length = 0;   // the length field as sent
+    QByteArray payload;   // everything after the header
+};
+
+Parsed parse(const QByteArray &frame);
+
 } // namespace HubCommandFrame
 
 #endif

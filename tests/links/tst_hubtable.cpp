@@ -78,6 +78,43 @@ private slots:
         QCOMPARE(frame.mid(HubCommandFrame::HeaderSize), payload);
     }
 
+    void commandFrameReadsBack_data()
+    {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("sequence");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::newRow("built frame") << HubCommandFrame::build(0xEB, 0xFD, 513, "abc") << true << 65003 << 513 << 3
+                                     << QByteArray("abc");
+        QTest::newRow("header only") << HubCommandFrame::build(0, 0, 0, QByteArray()) << true << 0 << 0 << 0
+                                     << QByteArray();
+        QTest::newRow("eleven bytes") << HubCommandFrame::build(1, 2, 3, "x").left(11) << false << 0 << 0 << 0
+                                      << QByteArray();
+        QTest::newRow("marker byte wrong") << bytes({ 1, 2, 0x4D, 0xFE, 0x02, 0, 0, 0, 1, 0, 0, 0 }) << false
+                                           << 0x0201 << 1 << 0 << QByteArray();
+        QTest::newRow("reserved byte set") << bytes({ 1, 2, 0x4D, 0xFE, 0x01, 0, 9, 0, 1, 0, 0, 0 }) << false
+                                           << 0x0201 << 1 << 0 << QByteArray();
+        QTest::newRow("length field as sent") << bytes({ 1, 2, 0x4D, 0xFE, 0x01, 0, 0, 0, 1, 0, 5, 0, 'z' }) << true
+                                              << 0x0201 << 1 << 5 << QByteArray("z");
+    }
+    void commandFrameReadsBack()
+    {
+        QFETCH(QByteArray, frame);
+        QFETCH(bool, valid);
+        QFETCH(int, tag);
+        QFETCH(int, sequence);
+        QFETCH(int, length);
+        QFETCH(QByteArray, payload);
+        const HubCommandFrame::Parsed parsed = HubCommandFrame::parse(frame);
+        QCOMPARE(parsed.valid, valid);
+        QCOMPARE(int(parsed.tag), tag);
+        QCOMPARE(int(parsed.sequence), sequence);
+        QCOMPARE(int(parsed.length), length);
+        QCOMPARE(parsed.payload, payload);
+    }
+
     void hubIdFromAddress_data()
     {
         QTest::addColumn<QString>("address");
