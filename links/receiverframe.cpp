@@ -55,9 +55,9 @@ QVector<CellFrame> cutFrames(QByteArray &buffer)
         cell.address = celladdress::fromWire(frame.constData() + AddressOffset);
         cell.rssi = -int(qint8(frame[RssiOffset]));
         cell.reading = cellpayload::decode(frame.mid(PayloadOffset, cellpayload::Size));
+        // A payload that fails its CRC is dropped and cutting goes on, so
+        // damaged frames cannot hold back the good ones behind them.
         frames.append(cell);
-        if (!cell.reading)
-            break;
     }
     return frames;
 }

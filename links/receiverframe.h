@@ -46,9 +46,8 @@ struct CellFrame
 };
 
 // Cuts the frames at the front of `buffer`, removing the bytes it consumes,
-// and returns the kept frames in order. Cutting stops after a frame whose
-// payload fails its CRC (it is returned without a reading); the rest of the
-// buffer waits for the next call.
+// and returns the kept frames in order; a frame whose payload fails its CRC
+// is returned without a reading.
 QVector<CellFrame> cutFrames(QByteArray &buffer);
 
 QByteArray unstuff(const QByteArray &frame);

@@ -116,7 +116,7 @@ void serialdevice::dataReceived()
     for (const receiverframe::CellFrame &frame : frames) {
         noteKeptFrame();
         if (!frame.reading)
-            return;
+            continue;
         cellpayload::fillRecord(m_record, *frame.reading);
         setCellAddress(m_record, frame.address);
         noteReferenceCell(frame.address);

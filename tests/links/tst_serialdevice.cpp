@@ -88,6 +88,7 @@ private slots:
     void portChoice();
     void comProperty();
     void receivesFramesFromPseudoTerminal();
+    void damagedFrameIsDropped();
     void emptyNameFallsBackToCom();
     void secondOpenKeepsReceiving();
     void missingPortStaysSilent();
@@ -160,6 +161,22 @@ void TestSerialDevice::receivesFramesFromPseudoTerminal()
     QCOMPARE(log.records[2].battery, quint8(64));
     QCOMPARE(cellAddress(log.records[2]), QStringLiteral("00:80:E1:26:D3:AA"));
     QCOMPARE(cellRssi(log.records[2]), QStringLiteral("-55"));
+}
+
+void TestSerialDevice::damagedFrameIsDropped()
+{
+    PseudoTerminal pty;
+    serialdevice link;
+    SignalLog log;
+    log.attach(link);
+    link.openSerialPort(pty.path());
+    QByteArray damaged = receiverframe::unstuff(cellFrame(8, 80, Q_UINT64_C(0x0080E1000008)));
+    damaged[receiverframe::PayloadOffset + 12] = char(0x7F);  // the weight's low byte
+    QVERIFY(pty.write(receiverframe::stuff(damaged) + cellFrame(9, 90, Q_UINT64_C(0x0080E1000009))
+                      + QByteArray(130, '\x11')));
+    QTRY_COMPARE(log.records.size(), 1);
+    QCOMPARE(log.events, (QStringList{QStringLiteral("add 00:80:E1:00:00:09 9"),
+                                      QStringLiteral("data 00:80:E1:00:00:09 9")}));
 }
 
 void TestSerialDevice::emptyNameFallsBackToCom()
