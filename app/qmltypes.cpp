@@ -1,5 +1,6 @@
 #include "app/qmltypes.h"
 
+#include "core/weightingcontrol.h"
 #include "ui/models/hubconnectionmask.h"
 #include "ui/models/logscanrule.h"
 #include "ui/models/messagelog.h"
@@ -11,6 +12,9 @@
 
 void registerQmlTypes()
 {
+    // The weighing controller; its publications hand records to the views.
+    qmlRegisterType<WeightingConTrol>("MyWeightingConTrol", 1, 0, "WeightingConTrol");
+    qRegisterMetaType<WeightingCellData *>("WeightingCellData*");
     // Rule helpers of the window and the information page.
     qmlRegisterType<LogScanRule>("VornUi", 1, 0, "LogScanRule");
     qmlRegisterType<MessageLog>("VornUi", 1, 0, "MessageLog");
