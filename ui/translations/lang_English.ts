@@ -67,4 +67,23 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>WeightingConTrol</name>
+    <message>
+        <source>创建设备ID:</source>
+        <translation>Create the device ID:</translation>
+    </message>
+    <message>
+        <source>Create device ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙设备MAC地址为:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的用户ID不合理,需小于1000大于0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

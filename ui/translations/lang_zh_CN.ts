@@ -67,4 +67,23 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>WeightingConTrol</name>
+    <message>
+        <source>创建设备ID:</source>
+        <translation>创建设备ID:</translation>
+    </message>
+    <message>
+        <source>Create device ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙设备MAC地址为:</source>
+        <translation>蓝牙设备MAC地址为:</translation>
+    </message>
+    <message>
+        <source>的用户ID不合理,需小于1000大于0</source>
+        <translation>的用户ID不合理,需小于1000大于0</translation>
+    </message>
+</context>
 </TS>
