@@ -86,4 +86,178 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>MySetting</name>
+    <message>
+        <source>项目名字</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>创建项目</source>
+        <translation>Create Project</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>当前项目错误;</source>
+        <translation>Current project error;</translation>
+    </message>
+    <message>
+        <source>提示信息</source>
+        <translation>Prompt message</translation>
+    </message>
+    <message>
+        <source>提示信息：</source>
+        <translation>Prompt message:</translation>
+    </message>
+</context>
+<context>
+    <name>MyComponetAPP</name>
+    <message>
+        <source>条形图</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>数据表</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>隐藏版本</source>
+        <translation>Hide Ver</translation>
+    </message>
+    <message>
+        <source>展开版本</source>
+        <translation>Unfold Ver</translation>
+    </message>
+    <message>
+        <source>提示信息</source>
+        <translation>InfoTip</translation>
+    </message>
+    <message>
+        <source>布局图</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>折线图</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>退出应用</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>请确认是否退出应用</source>
+        <translation>Please confirm if you want to exit the application</translation>
+    </message>
+    <message>
+        <source>隐藏分区</source>
+        <translation>Hide Zone</translation>
+    </message>
+    <message>
+        <source>展开分区</source>
+        <translation>Unfold Zone</translation>
+    </message>
+    <message>
+        <source>页面设置</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>TestPage</name>
+    <message>
+        <source>软件:</source>
+        <translation>Software:</translation>
+    </message>
+    <message>
+        <source>日期:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>公司:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>主控连接状态:</source>
+        <translation>Master Control Connection Status:</translation>
+    </message>
+    <message>
+        <source>清理提示信息</source>
+        <translation>Clear prompt message</translation>
+    </message>
+    <message>
+        <source>提示信息：</source>
+        <translation>Prompt message:</translation>
+    </message>
+</context>
+<context>
+    <name>MyPartMenu</name>
+    <message>
+        <source>分区</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>新建分区</source>
+        <translation>New partition</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+</context>
+<context>
+    <name>LinePartMenu</name>
+    <message>
+        <source>分区</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>新建分区</source>
+        <translation>New partition</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPartMenu</name>
+    <message>
+        <source>分区</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>新建分区</source>
+        <translation>New partition</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+    <message>
+        <source>导入分区</source>
+        <translation>Import Partition</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,10 @@
+import QtQuick 2.15
+
+// The part menu of the line plot view: the name field takes the focus.
+PartMenuBase {
+    focusNameField: true
+    menuTitle: qsTr("分区")
+    createTitle: qsTr("新建分区")
+    createCaption: qsTr("新建")
+    deleteTitle: qsTr("删除分区")
+}

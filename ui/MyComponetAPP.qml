@@ -1,0 +1,290 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import Qt.labs.settings 1.1
+import VornUi 1.0
+
+// The workspace: five views behind one tab bar, the header buttons, the status
+// line, the save broadcast and the distribution of readings to the views.
+Item {
+    id: myComponetAPP
+    objectName: "workspace"
+    anchors.fill: parent
+
+    property var weightingControl1: null
+    property string m_uint: mySettingForm.uint
+    property bool display: true
+    property bool clearLog: false
+    property bool settingsVisible: false
+    property int languagel: mySettingForm.lanuage ? 1 : 0
+    property bool tip_sound: false
+    // Table column switches: 85 shown, 84 hidden.
+    property int rect3_d: 85
+    property int rect4_d: 85
+    property int rect7_d: 85
+    property int rect8_d: 85
+    property int rect5_d: 85
+    property int rect6_d: 85
+    property int rect10_d: 84
+    // Set by the table view while its settings panel is open.
+    property bool tableSetVisible: false
+    property alias scanpageid: scanRule.scanpageid
+    property alias scanindex: scanRule.scanindex
+    property alias scanall: scanRule.scanall
+    property alias currentView: tabBar.currentIndex
+    readonly property alias testPage: testPage
+    readonly property alias statusText: statusLeft.text
+
+    signal tableSetSignal()
+    signal barChartSetSignal()
+    signal planSetSignal()
+    signal linePlotSetSignal()
+    signal scannewCZSignal(int pageid, int index)
+    signal scannewAllCZSignal()
+
+    Settings {
+        fileName: "./setting.ini"
+        category: "pack_setting"
+        property alias display: myComponetAPP.display
+    }
+
+    LogScanRule {
+        id: scanRule
+        chinese: myComponetAPP.languagel === 1
+        onScanOnlineDeviceRequested: myComponetAPP.weightingControl1.scanOnlineDevice()
+        onScannewCZSignal: myComponetAPP.scannewCZSignal(pageid, index)
+        onScannewAllCZSignal: myComponetAPP.scannewAllCZSignal()
+    }
+
+    // Every reading reaches the table and bar chart views, shown or not.
+    Connections {
+        target: myComponetAPP.weightingControl1
+        function onReadCellDataSignal() {
+            myComponetAPP.deliver(myTableParent, "setTableData", arguments)
+            myComponetAPP.deliver(myBarChartParent, "setTableData", arguments)
+        }
+        function onReadGroupCellDataSignal() {
+            myComponetAPP.deliver(myTableParent, "setGroupTableData", arguments)
+            myComponetAPP.deliver(myBarChartParent, "setGroupBarData", arguments)
+        }
+    }
+
+    Connections {
+        target: projectControl1.Json
+        function onUpLoadTableSetPartSetSignal(rect3, rect4, rect7, rect8, rect10, rect5, rect6) {
+            myComponetAPP.takeSwitch("rect3_d", rect3)
+            myComponetAPP.takeSwitch("rect4_d", rect4)
+            myComponetAPP.takeSwitch("rect7_d", rect7)
+            myComponetAPP.takeSwitch("rect8_d", rect8)
+            myComponetAPP.takeSwitch("rect10_d", rect10)
+            myComponetAPP.takeSwitch("rect5_d", rect5)
+            myComponetAPP.takeSwitch("rect6_d", rect6)
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 50
+            color: "#5d5d8a"
+
+            TabBar {
+                id: tabBar
+                objectName: "workspaceTabBar"
+                height: parent.height
+                enabled: !myComponetAPP.tableSetVisible
+                background: null
+                spacing: 0
+
+                WorkspaceTab {
+                    text: qsTr("提示信息")
+                    flashing: myComponetAPP.tip_sound && tabBar.currentIndex !== 0
+                }
+                WorkspaceTab { text: qsTr("数据表") }
+                WorkspaceTab { text: qsTr("条形图") }
+                WorkspaceTab { text: qsTr("布局图") }
+                WorkspaceTab { text: qsTr("折线图") }
+            }
+
+            Row {
+                anchors.right: parent.right
+                height: parent.height
+                spacing: 2
+
+                HeaderButton {
+                    width: 60
+                    visible: tabBar.currentIndex !== 0
+                    picture: "qrc:/pic/setting2.png"
+                    text: myComponetAPP.languagel === 1 ? qsTr("页面设置") : "Page"
+                    onClicked: myComponetAPP.openViewSettings()
+                }
+                HeaderButton {
+                    width: 60
+                    picture: "qrc:/pic/settingpic.png"
+                    text: myComponetAPP.languagel === 1 ? qsTr("系统设置") : "System"
+                    onClicked: myComponetAPP.settingsVisible = !myComponetAPP.settingsVisible
+                }
+                HeaderButton {
+                    objectName: "zoneButton"
+                    width: 70
+                    captionPointSize: 8
+                    picture: myComponetAPP.display ? "qrc:/pic/PackUp.png" : "qrc:/pic/PackDown.png"
+                    text: myComponetAPP.zoneCaption()
+                    onClicked: myComponetAPP.display = !myComponetAPP.display
+                }
+                HeaderButton {
+                    objectName: "exitButton"
+                    width: 60
+                    picture: "qrc:/pic/Exit.png"
+                    text: myComponetAPP.languagel === 1 ? qsTr("退出应用") : "Exit"
+                    onClicked: exitDialog.open()
+                }
+            }
+        }
+
+        StackLayout {
+            id: pageStack
+            objectName: "workspacePageStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: tabBar.currentIndex
+
+            TestPage {
+                id: testPage
+                workspace: myComponetAPP
+                weightingControl1: myComponetAPP.weightingControl1
+                onLogShown: scanRule.singleLogShow(st, str)
+            }
+            MyTableParent {
+                id: myTableParent
+                workspace: myComponetAPP
+                weightingControl1: myComponetAPP.weightingControl1
+            }
+            Item {
+                id: myBarChartParent
+                objectName: "myBarChartParent"
+            }
+            Item {
+                id: planParent
+                objectName: "planParent"
+            }
+            Item {
+                id: linePlotParent
+                objectName: "linePlotParent"
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 24
+            color: "#eef1f6"
+
+            Text {
+                id: statusLeft
+                objectName: "statusLine"
+                anchors.left: parent.left
+                anchors.leftMargin: 8
+                anchors.right: statusRight.left
+                anchors.verticalCenter: parent.verticalCenter
+                text: scanRule.statusText
+                color: scanRule.statusColor
+                elide: Text.ElideRight
+                font.family: "Microsoft YaHei"
+            }
+            Text {
+                id: statusRight
+                anchors.right: parent.right
+                anchors.rightMargin: 8
+                anchors.verticalCenter: parent.verticalCenter
+                text: myComponetAPP.weightingControl1 && myComponetAPP.weightingControl1.dataSourceLocal
+                      ? myComponetAPP.weightingControl1.dataSourceLocal.dataTime : ""
+                font.family: "Microsoft YaHei"
+            }
+        }
+    }
+
+    // Dims the workspace while the system settings popup is open.
+    Rectangle {
+        anchors.fill: parent
+        color: "black"
+        opacity: myComponetAPP.settingsVisible ? 0.5 : 0
+        visible: opacity > 0
+        Behavior on opacity { NumberAnimation { duration: 300 } }
+        MouseArea { anchors.fill: parent }
+    }
+
+    Dialog {
+        id: exitDialog
+        objectName: "exitDialog"
+        anchors.centerIn: parent
+        width: 420
+        modal: true
+        title: qsTr("退出应用")
+        standardButtons: Dialog.Yes | Dialog.No
+        Label { text: qsTr("请确认是否退出应用") }
+        onAccepted: {
+            myComponetAPP.saveProject()
+            Qt.quit()
+        }
+    }
+
+    // An alarm flashes the information tab until the page has been seen.
+    Timer {
+        interval: 2000
+        repeat: true
+        running: true
+        onTriggered: {
+            if (testPage.visible)
+                myComponetAPP.tip_sound = false
+        }
+    }
+
+    function singleLogShow(st, str) {
+        scanRule.singleLogShow(st, str)
+    }
+
+    function zoneCaption() {
+        var chinese = languagel === 1
+        if (tabBar.currentIndex === 0) {
+            if (display)
+                return chinese ? qsTr("隐藏版本") : "Hide Ver"
+            return chinese ? qsTr("展开版本") : "Unfold Ver"
+        }
+        if (display)
+            return chinese ? qsTr("隐藏分区") : "Hide Zone"
+        return chinese ? qsTr("展开分区") : "Unfold Zone"
+    }
+
+    function openViewSettings() {
+        var signals = [null, tableSetSignal, barChartSetSignal, planSetSignal, linePlotSetSignal]
+        if (signals[tabBar.currentIndex])
+            signals[tabBar.currentIndex]()
+    }
+
+    // A view receives the readings once it offers the named function.
+    function deliver(view, method, args) {
+        if (typeof view[method] === "function")
+            view[method].apply(view, args)
+    }
+
+    function takeSwitch(name, value) {
+        if (value === 84 || value === 85)
+            myComponetAPP[name] = value
+    }
+
+    // The save broadcast: the stored parts are emptied, every view and the
+    // settings page store theirs again, and the project file is written.
+    function saveProject() {
+        projectControl1.Json.clearParts()
+        testPage.saveProjectSignal()
+        projectControl1.saveProject()
+    }
+
+    Component.onCompleted: {
+        projectControl1.Json.getTableSetPart()
+        tabBar.currentIndex = 1
+    }
+}
