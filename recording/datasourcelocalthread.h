@@ -37,6 +37,8 @@ public:
 signals:
     void readDaraTimeSignal(QString time);
     void dataLocalReadSignal(QString time, QByteArray data, int len);
+    // Part of the worker's published interface; the worker itself never emits it.
+    void testsignal();
 
 protected:
     void run() override;
