@@ -8,6 +8,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <climits>
@@ -49,9 +51,13 @@ int main(int argc, char *argv[])
                                    QStringLiteral("n"), QStringLiteral("4"));
     const QCommandLineOption rate(QStringLiteral("rate"), QStringLiteral("Advertisements per cell and second, 1 to 100 (default 10)."),
                                   QStringLiteral("hz"), QStringLiteral("10"));
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QStringLiteral("Also make this path a symbolic link to the pseudo-terminal, so the program's "
+                                                 "port setting can stay the same from run to run."),
+                                  QStringLiteral("path"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."),
                                   QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({device, cells, rate, seed});
+    parser.addOptions({device, cells, rate, link, seed});
     parser.process(app);
 
     int cellCount = 0;
@@ -70,6 +76,13 @@ int main(int argc, char *argv[])
                                              : output.openPseudoTerminal(&error);
     if (!opened)
         return fail(error);
+    if (parser.isSet(link)) {
+        const QString linkPath = parser.value(link);
+        if (QFileInfo(linkPath).isSymLink())
+            QFile::remove(linkPath);
+        if (!QFile::link(output.path(), linkPath))
+            return fail(QStringLiteral("cannot create the link %1").arg(linkPath));
+    }
 
     std::printf("serialsim: writing receiver frames to %s\n", qPrintable(output.path()));
     for (int i = 0; i < cellCount; ++i)
