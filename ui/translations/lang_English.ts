@@ -260,4 +260,19 @@
         <translation>Import Partition</translation>
     </message>
 </context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC 校验失败！接收:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, 计算:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

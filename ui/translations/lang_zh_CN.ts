@@ -260,4 +260,19 @@
         <translation>导入分区</translation>
     </message>
 </context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>地址:</source>
+        <translation>地址:</translation>
+    </message>
+    <message>
+        <source>CRC 校验失败！接收:</source>
+        <translation>CRC 校验失败！接收:</translation>
+    </message>
+    <message>
+        <source>, 计算:</source>
+        <translation>, 计算:</translation>
+    </message>
+</context>
 </TS>
