@@ -1,5 +1,6 @@
 #include "app/qmltypes.h"
 
+#include "core/projectcontrol.h"
 #include "core/weightingcontrol.h"
 #include "ui/models/hubconnectionmask.h"
 #include "ui/models/logscanrule.h"
@@ -15,6 +16,9 @@ void registerQmlTypes()
     // The weighing controller; its publications hand records to the views.
     qmlRegisterType<WeightingConTrol>("MyWeightingConTrol", 1, 0, "WeightingConTrol");
     qRegisterMetaType<WeightingCellData *>("WeightingCellData*");
+    // The project control the project page instantiates; it owns the weighing
+    // controller and the project file.
+    qmlRegisterType<ProjectControl>("MyProjectControl", 1, 0, "ProjectControl");
     // Rule helpers of the window and the information page.
     qmlRegisterType<LogScanRule>("VornUi", 1, 0, "LogScanRule");
     qmlRegisterType<MessageLog>("VornUi", 1, 0, "MessageLog");

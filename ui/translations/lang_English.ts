@@ -261,6 +261,65 @@
     </message>
 </context>
 <context>
+    <name>ProjectControl</name>
+    <message>
+        <source>项目创建失败;</source>
+        <translation>Project creation failed</translation>
+    </message>
+    <message>
+        <source>Failed to create project;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project creation succeeded;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project already exists;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目文件为空;</source>
+        <translation>Project file is empty</translation>
+    </message>
+    <message>
+        <source>Project file is empty;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目文件不存在;</source>
+        <translation>Project file does not exist</translation>
+    </message>
+    <message>
+        <source>Project file does not exist;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开项目成功;</source>
+        <translation>Open the project successfully;</translation>
+    </message>
+    <message>
+        <source>Project opened successfully;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目文件已损坏,已按空项目打开;损坏的文件保存为:</source>
+        <translation>Project file is damaged and was opened as an empty project; the damaged file is kept as: </translation>
+    </message>
+    <message>
+        <source>Project file is damaged and was opened as an empty project; the damaged file is kept as: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目文件已损坏,已按空项目打开;无法保存损坏文件的副本;</source>
+        <translation>Project file is damaged and was opened as an empty project; no copy of the damaged file could be kept;</translation>
+    </message>
+    <message>
+        <source>Project file is damaged and was opened as an empty project; no copy of the damaged file could be kept;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>地址:</source>
