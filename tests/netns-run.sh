@@ -19,5 +19,13 @@ ip addr add 10.99.0.1/24 dev mc0
 for host in $(seq 30 69); do echo "address add 10.99.0.$host/24 dev mc0"; done | ip -batch -
 ip link set mc0 up
 ip link set mc1 up
+# The carrier comes up asynchronously; programs that look for running
+# interfaces must not start before it has.
+for attempt in $(seq 1 100); do
+    if ip -o link show mc0 | grep -q "state UP" && ip -o link show mc1 | grep -q "state UP"; then
+        break
+    fi
+    sleep 0.05
+done
 export VORN_NETNS=mc0
 exec "$@"' netns-run "$@"

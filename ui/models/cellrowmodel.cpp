@@ -216,6 +216,18 @@ void CellRowModel::ensureLookup()
     m_lookupValid = true;
 }
 
+QVariantMap CellRowModel::get(int row) const
+{
+    QVariantMap values;
+    if (row < 0 || row >= m_announced)
+        return values;
+    const QModelIndex at = index(row);
+    const QHash<int, QByteArray> names = roleNames();
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        values.insert(QString::fromLatin1(it.value()), data(at, it.key()));
+    return values;
+}
+
 bool CellRowModel::contains(int pageId, int index)
 {
     return rowOf(pageId, index) >= 0;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QVariantList>
+#include <QVariantMap>
 #include <QVector>
 
 // The rows of one table part (or its twin bar chart): one row per published
@@ -73,6 +74,9 @@ public:
     const QVector<CellRow> &rows() const { return m_rows; }
     bool isMainPart() const { return m_partIndex == 0; }
 
+    // The announced row's fields and computed values by role name, for views
+    // that read rows rather than delegate them (plan, recording, tests).
+    Q_INVOKABLE QVariantMap get(int row) const;
     Q_INVOKABLE bool contains(int pageId, int index);
     Q_INVOKABLE int rowOf(int pageId, int index);
     // A row standing for a stored or newly added cell until its data arrive:

@@ -334,4 +334,134 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>MyTableParent</name>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>Please confirm the deletion of this partition</translation>
+    </message>
+    <message>
+        <source>分区管理</source>
+        <translation>Zoning</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>删除分组</source>
+        <translation>Delete group</translation>
+    </message>
+    <message>
+        <source>从分组移除</source>
+        <translation>Remove from Group</translation>
+    </message>
+    <message>
+        <source>多选</source>
+        <translation>Multi-select</translation>
+    </message>
+    <message>
+        <source>添加到分区</source>
+        <translation>Add to Partition</translation>
+    </message>
+    <message>
+        <source>从分区移除</source>
+        <translation>Remove from partition</translation>
+    </message>
+    <message>
+        <source>分组:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>请选择需添加的设备</source>
+        <translation>Please select the device to add</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>故障</source>
+        <translation>ERR</translation>
+    </message>
+    <message>
+        <source>在线</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>离线</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>Device Name</translation>
+    </message>
+    <message>
+        <source>请选择需删除的组</source>
+        <translation>Select group to delete</translation>
+    </message>
+    <message>
+        <source>请选择设备</source>
+        <translation>Please select the device</translation>
+    </message>
+    <message>
+        <source>删除组</source>
+        <translation>Delete Group</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该组</source>
+        <translation>Confirm delete group</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>超轻报警</source>
+        <translation>UnderAlarm</translation>
+    </message>
+    <message>
+        <source>超重报警</source>
+        <translation>OverAlarm</translation>
+    </message>
+    <message>
+        <source>超轻警告</source>
+        <translation>UnderWarn</translation>
+    </message>
+    <message>
+        <source>超重警告</source>
+        <translation>OverWarn</translation>
+    </message>
+    <message>
+        <source>称重类型</source>
+        <translation>Weighing type</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Record Min</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Record Max</translation>
+    </message>
+    <message>
+        <source>总重/组</source>
+        <translation>Total weight/Group</translation>
+    </message>
+    <message>
+        <source>未知设备</source>
+        <translation>Unknown device</translation>
+    </message>
+</context>
 </TS>

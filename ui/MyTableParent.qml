@@ -1,0 +1,356 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import VornUi 1.0
+
+// The table view: the main table and up to 19 parts, each behind a tab, with
+// the part menu, group assignment and deletion, selection mode and the
+// 1-second refresh that drives the whole program's publication.
+Item {
+    id: myTableParent
+    objectName: "myTableParent"
+
+    property var workspace: null
+    property var weightingControl1: null
+    // The bar chart container; its twins follow the table parts once it
+    // offers createPart(number, name), partModel(number) and deletePart(number).
+    property var barChartParent: null
+    // The settings panel is open: tabs are locked.
+    property bool tableSetVisible: workspace ? workspace.tableSetVisible : false
+    property int currentPart: 0
+    readonly property var currentTable: tableOf(currentPart)
+    readonly property alias mainTable: mainTable
+    readonly property alias partNumbers: pool
+    readonly property alias parts: partList
+    readonly property alias partMenu: partMenu
+    readonly property alias partDeleteDialog: deletePartDialog
+    readonly property alias multiSelect: multiBox.checked
+
+    signal tablegropSetSignal(int group)
+    signal tablegropremoveSignal()
+    signal tablepartSetSignal()
+    signal tablepartRemoveSignal()
+    signal tablepartCreatSignal(int index)
+
+    PartNumberPool { id: pool }
+
+    // Tab order of the parts: { number, name }.
+    ListModel { id: partList }
+
+    // The refresh of the weighing controller: intake, totals, groups and the
+    // publication every view lives on.
+    Timer {
+        interval: 1000
+        repeat: true
+        running: myTableParent.weightingControl1 !== null
+        onTriggered: myTableParent.weightingControl1.qmlRequestReflsh()
+    }
+
+    Connections {
+        target: projectControl1.Json
+        function onUpLoadTablePartSignal(index, name) { myTableParent.createPart(name, index) }
+    }
+
+    Connections {
+        target: myTableParent.workspace ? myTableParent.workspace.testPage : null
+        function onSaveProjectSignal() { myTableParent.saveParts() }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            objectName: "tableContainerHeader"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 60
+            visible: myTableParent.workspace ? myTableParent.workspace.display : true
+            color: "#eef1f6"
+
+            Row {
+                anchors.left: parent.left
+                anchors.right: controls.left
+                height: parent.height
+                spacing: 4
+
+                HeaderButton {
+                    id: zoneButton
+                    objectName: "zoneManagementButton"
+                    width: 70
+                    height: parent.height
+                    picture: "qrc:/pic/addpic.png"
+                    text: qsTr("分区管理")
+                    onClicked: {
+                        if (!myTableParent.tableSetVisible)
+                            partMenu.m_menu.popup(zoneButton, 0, zoneButton.height)
+                    }
+
+                    MyPartMenu {
+                        id: partMenu
+                        visible: false
+                        language_ch: mySettingForm.lanuage
+                        onCreatePartSignal: myTableParent.createPart(name)
+                    }
+                }
+
+                TabBar {
+                    id: partTabs
+                    objectName: "partTabs"
+                    height: parent.height
+                    width: parent.width - zoneButton.width - 4
+                    enabled: !myTableParent.tableSetVisible
+                    background: null
+                    onCurrentIndexChanged: {
+                        myTableParent.currentPart = currentIndex <= 0 ? 0 : partList.get(currentIndex - 1).number
+                    }
+
+                    PartTab {
+                        width: 80
+                        text: qsTr("主区")
+                        picture: "qrc:/pic/mainpic.png"
+                    }
+                    Repeater {
+                        model: partList
+                        PartTab {
+                            required property string name
+                            text: name
+                        }
+                    }
+                }
+            }
+
+            Column {
+                id: controls
+                anchors.right: parent.right
+                anchors.rightMargin: 4
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 2
+
+                Row {
+                    spacing: 4
+                    Button {
+                        objectName: "deleteGroupButton"
+                        height: 28
+                        text: qsTr("删除分组")
+                        onClicked: myTableParent.deleteGroup()
+                    }
+                    Label {
+                        height: 28
+                        verticalAlignment: Text.AlignVCenter
+                        text: qsTr("分组:")
+                    }
+                    ComboBox {
+                        id: groupBox
+                        objectName: "groupBox"
+                        width: 70
+                        height: 28
+                        model: 19
+                        displayText: currentIndex + 1
+                        delegate: ItemDelegate {
+                            required property int index
+                            width: groupBox.width
+                            text: index + 1
+                        }
+                        onActivated: myTableParent.setGroup(index + 1)
+                    }
+                    Button {
+                        objectName: "removeFromGroupButton"
+                        height: 28
+                        text: qsTr("从分组移除")
+                        onClicked: myTableParent.setGroup(0)
+                    }
+                }
+                Row {
+                    spacing: 4
+                    CheckBox {
+                        id: multiBox
+                        objectName: "multiSelectBox"
+                        height: 28
+                        text: qsTr("多选")
+                    }
+                    Button {
+                        id: addButton
+                        objectName: "addToPartButton"
+                        height: 28
+                        text: qsTr("添加到分区")
+                        onClicked: addMenu.popup(addButton, 0, addButton.height)
+
+                        Menu {
+                            id: addMenu
+                            objectName: "addToPartMenu"
+                            Instantiator {
+                                model: partList
+                                delegate: MenuItem {
+                                    required property int number
+                                    required property string name
+                                    text: name
+                                    onTriggered: myTableParent.addSelectedToPart(number)
+                                }
+                                onObjectAdded: addMenu.insertItem(index, object)
+                                onObjectRemoved: addMenu.removeItem(object)
+                            }
+                        }
+                    }
+                    Button {
+                        objectName: "removeFromPartButton"
+                        height: 28
+                        enabled: myTableParent.currentPart !== 0
+                        text: qsTr("从分区移除")
+                        onClicked: myTableParent.removeSelectedFromPart()
+                    }
+                }
+            }
+
+            // One delete entry per part in the part menu.
+            Instantiator {
+                model: partList
+                delegate: MenuItem {
+                    required property int number
+                    required property string name
+                    text: name
+                    onTriggered: myTableParent.askDeletePart(number)
+                }
+                onObjectAdded: partMenu.deleteMenu.insertItem(index, object)
+                onObjectRemoved: partMenu.deleteMenu.removeItem(object)
+            }
+        }
+
+        Item {
+            id: tables
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            Table {
+                id: mainTable
+                anchors.fill: parent
+                visible: myTableParent.currentPart === 0
+                m_partIndex: 0
+                workspace: myTableParent.workspace
+                weightingControl1: myTableParent.weightingControl1
+                multiSelect: multiBox.checked
+            }
+            Repeater {
+                id: partTables
+                model: partList
+                Table {
+                    required property int number
+                    anchors.fill: parent
+                    visible: myTableParent.currentPart === number
+                    m_partIndex: number
+                    workspace: myTableParent.workspace
+                    weightingControl1: myTableParent.weightingControl1
+                    multiSelect: multiBox.checked
+                }
+            }
+        }
+    }
+
+    Dialog {
+        id: deletePartDialog
+        objectName: "deletePartDialog"
+        property int partNumber: 0
+        anchors.centerIn: parent
+        modal: true
+        title: qsTr("删除分区")
+        standardButtons: Dialog.Yes | Dialog.No
+        Label { text: qsTr("请确认是否删除该分区") }
+        onAccepted: myTableParent.deletePart(partNumber)
+    }
+
+    function tableOf(number) {
+        if (number === 0)
+            return mainTable
+        for (var i = 0; i < partTables.count; ++i) {
+            var table = partTables.itemAt(i)
+            if (table && table.m_partIndex === number)
+                return table
+        }
+        return null
+    }
+
+    function twinModel(number) {
+        if (barChartParent && typeof barChartParent.partModel === "function")
+            return barChartParent.partModel(number)
+        return null
+    }
+
+    // A new part takes the lowest free number; a part from the project file
+    // keeps its stored one. Nothing happens when all 19 are used.
+    function createPart(name, storedNumber) {
+        var number = storedNumber === undefined ? pool.take() : storedNumber
+        if (number === 0 || (storedNumber !== undefined && !pool.reserve(storedNumber)))
+            return 0
+        partList.append({ "number": number, "name": name })
+        if (barChartParent && typeof barChartParent.createPart === "function")
+            barChartParent.createPart(number, name)
+        return number
+    }
+
+    function askDeletePart(number) {
+        deletePartDialog.partNumber = number
+        deletePartDialog.open()
+    }
+
+    function deletePart(number) {
+        for (var i = 0; i < partList.count; ++i) {
+            if (partList.get(i).number !== number)
+                continue
+            if (currentPart === number)
+                partTabs.currentIndex = 0
+            partList.remove(i)
+            pool.release(number)
+            if (barChartParent && typeof barChartParent.deletePart === "function")
+                barChartParent.deletePart(number)
+            projectControl1.Json.removeTablePart(number)
+            tablepartCreatSignal(number)
+            return
+        }
+    }
+
+    function setGroup(g) {
+        if (currentTable.setGroup(g))
+            tablegropSetSignal(g)
+    }
+
+    function deleteGroup() {
+        currentTable.deleteGroup()
+        tablegropremoveSignal()
+    }
+
+    function addSelectedToPart(number) {
+        var target = tableOf(number)
+        if (!target)
+            return
+        if (currentTable.rows.addSelectedTo(target.rows) === 0) {
+            currentTable.notice.show(qsTr("请选择需添加的设备"))
+            return
+        }
+        var twin = twinModel(number)
+        if (twin)
+            currentTable.rows.addSelectedTo(twin)
+        tablepartSetSignal()
+    }
+
+    function removeSelectedFromPart() {
+        if (currentPart === 0)
+            return
+        var positions = currentTable.rows.removeSelectedRows()
+        var twin = twinModel(currentPart)
+        if (twin)
+            twin.removeRowsAt(positions)
+        tablepartRemoveSignal()
+    }
+
+    // Part numbers and names go into the project in tab order, the main part
+    // first; then every table stores its rows.
+    function saveParts() {
+        projectControl1.saveTableParts(0, qsTr("主区"))
+        for (var i = 0; i < partList.count; ++i)
+            projectControl1.saveTableParts(partList.get(i).number, partList.get(i).name)
+        mainTable.saveRows()
+        for (var j = 0; j < partTables.count; ++j)
+            partTables.itemAt(j).saveRows()
+    }
+
+    Component.onCompleted: projectControl1.readTableParts()
+}
