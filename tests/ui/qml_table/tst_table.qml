@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import "../qml"
 
 // The table view in the real window with the real controllers: cells fed as
 // hub datagrams appear as rows, groups and parts are made from the header,
@@ -10,7 +9,7 @@ TestCase {
     name: "TableView"
     when: windowShown
 
-    ProgramHarness {
+    TableProgram {
         id: program
         testCase: testCase
     }
@@ -21,7 +20,6 @@ TestCase {
     }
 
     function init() {
-        program.seedProjectFolder()
         program.start()
         partDeleted.clear()
         partDeleted.target = container()
