@@ -109,6 +109,10 @@ QVariant CellRowModel::derivedData(const CellRow &, int) const
     return QVariant();
 }
 
+void CellRowModel::readingApplied(int)
+{
+}
+
 QHash<int, QByteArray> CellRowModel::roleNames() const
 {
     return {
@@ -284,16 +288,20 @@ void CellRowModel::applyReading(const CellReading &reading, Match match)
     if (row >= 0) {
         if (updateRow(row, reading))
             markDirty(row);
+        readingApplied(row);
         return;
     }
     if (match == Match::Part)
         return;
     CellRow fresh;
     fillRow(fresh, reading);
-    if (match == Match::MainCell || m_rows.size() < 1)
+    if (match == Match::MainCell || m_rows.size() < 1) {
         appendRow(fresh);
-    else
+        readingApplied(m_rows.size() - 1);
+    } else {
         insertRow(1, fresh);
+        readingApplied(1);
+    }
 }
 
 bool CellRowModel::updateRow(int row, const CellReading &reading)

@@ -139,6 +139,9 @@ signals:
 protected:
     // Subclasses add their computed roles.
     virtual QVariant derivedData(const CellRow &row, int role) const;
+    // A publication reached the row at this position (updated or newly
+    // placed); the bar chart adapts its axes when the last row's data arrive.
+    virtual void readingApplied(int row);
     void markDirty(int row);
     void announceAllChanged();
     // Calls a method of the controller by name, when one is set.

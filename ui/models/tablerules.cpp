@@ -18,18 +18,40 @@ QString tableText(const char *chinese)
 
 } // namespace
 
+Level valueLevel(double value, const Thresholds &limits, const Columns &columns)
+{
+    Level level = Level::Normal;
+    if (columns.underWarn && value < limits.minWarn)
+        level = Level::UnderWarn;
+    if (columns.overWarn && value > limits.maxWarn)
+        level = Level::OverWarn;
+    if (columns.underAlarm && value < limits.minErr)
+        level = Level::UnderAlarm;
+    if (columns.overAlarm && value > limits.maxErr)
+        level = Level::OverAlarm;
+    return level;
+}
+
+QString levelColor(Level level, const Palette &palette)
+{
+    switch (level) {
+    case Level::UnderWarn:
+        return palette.underwarn7;
+    case Level::OverWarn:
+        return palette.overwarn8;
+    case Level::UnderAlarm:
+        return palette.underload3;
+    case Level::OverAlarm:
+        return palette.overload4;
+    case Level::Normal:
+        break;
+    }
+    return White;
+}
+
 QString valueColor(double value, const Thresholds &limits, const Columns &columns, const Palette &palette)
 {
-    QString color = White;
-    if (columns.underWarn && value < limits.minWarn)
-        color = palette.underwarn7;
-    if (columns.overWarn && value > limits.maxWarn)
-        color = palette.overwarn8;
-    if (columns.underAlarm && value < limits.minErr)
-        color = palette.underload3;
-    if (columns.overAlarm && value > limits.maxErr)
-        color = palette.overload4;
-    return color;
+    return levelColor(valueLevel(value, limits, columns), palette);
 }
 
 StateCell stateCell(int pageId, int index, int stateBits, const QString &battery, const QString &rssi, bool chinese)

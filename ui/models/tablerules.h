@@ -35,9 +35,17 @@ struct Thresholds
     double maxErr = 0;
 };
 
-// Colour of a weight, minimum or maximum cell. Later matches replace earlier
-// ones, so an alarm wins over a warning: white, under-warning, over-warning,
-// under-alarm, over-alarm.
+// Where a value stands against a row's thresholds. Later matches replace
+// earlier ones, so an alarm wins over a warning: normal, under-warning,
+// over-warning, under-alarm, over-alarm; a hidden column takes its step out.
+// The table cells, the bars and the plan figures all colour by this one rule.
+enum class Level { Normal, UnderWarn, OverWarn, UnderAlarm, OverAlarm };
+Level valueLevel(double value, const Thresholds &limits, const Columns &columns);
+
+// The palette colour of a level; white when normal.
+QString levelColor(Level level, const Palette &palette);
+
+// Colour of a weight, minimum or maximum cell.
 QString valueColor(double value, const Thresholds &limits, const Columns &columns, const Palette &palette);
 
 struct StateCell
