@@ -7,6 +7,7 @@
 #include "links/udp_comm.h"
 #include "project/myjson.h"
 #include "recording/datasavecontrol.h"
+#include "tests/project/dacoverride.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,6 +70,7 @@ private slots:
     void openReportsEveryOutcome();
     void openDamagedFileKeepsItAside_data();
     void openDamagedFileKeepsItAside();
+    void damagedFileThatCannotBeKeptAside();
     void savedClosedReopenedGivesBackTheSame();
     void closeLeavesNothingToFire();
     void languageFlag();
@@ -313,6 +315,28 @@ void TestProjectControl::openDamagedFileKeepsItAside()
     m_control->saveProject();
     QCOMPARE(readBytes(keptAs), damaged);
     QVERIFY(QJsonDocument::fromJson(readBytes(file)).isObject());
+}
+
+void TestProjectControl::damagedFileThatCannotBeKeptAside()
+{
+    const QString folder = m_dir->filePath("ro");
+    const QString file = folder + "/p.VORNPRO";
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeBytes(file, "not json"));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    m_control->setCH(false);
+    QSignalSpy log(m_control.get(), &ProjectControl::qmlLogShowSignal);
+    QSignalSpy openSignal(m_control.get(), &ProjectControl::openProjectSignal);
+    {
+        WithoutDacOverride unprivileged;
+        m_control->openProject(file);
+    }
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QCOMPARE(messages(log), QStringList{"Project file is damaged and was opened as an empty project; no copy of the "
+                                        "damaged file could be kept;"});
+    QCOMPARE(openSignal.count(), 1);
+    QCOMPARE(readBytes(file), QByteArray("not json"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"p.VORNPRO"});
 }
 
 void TestProjectControl::savedClosedReopenedGivesBackTheSame()
