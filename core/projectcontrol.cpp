@@ -3,7 +3,9 @@
 #include "app/languageflag.h"
 #include "app/localpath.h"
 #include "app/permissions.h"
+#include "links/udp_comm.h"
 #include "params/xmlcontrol.h"
+#include "recording/datasavecontrol.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -176,8 +178,8 @@ void ProjectControl::openProject(QString mfile)
     if (m_Json)
         outcome = m_Json->readProjectFile(m_projectFile);
     emit openProjectSignal();
-    qDebug() << m_CH << "打开项目成功";
     if (!outcome.damaged) {
+        qDebug() << m_CH << "打开项目成功";
         emit qmlLogShowSignal(m_CH ? tr("打开项目成功;") : tr("Project opened successfully;"));
     } else if (!outcome.keptAs.isEmpty()) {
         emit qmlLogShowSignal(m_CH ? tr("项目文件已损坏,已按空项目打开;损坏的文件保存为:") + outcome.keptAs
