@@ -2,8 +2,11 @@
 #include "app/qmllanguage.h"
 #include "app/qmltypes.h"
 #include "app/singleinstance.h"
+#include "app/terminationsignals.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QMetaObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QTranslator>
@@ -17,6 +20,12 @@ int main(int argc, char *argv[])
     SingleInstance instance(QStringLiteral("vornView"));
     if (!instance.acquire())
         return 0;
+
+    // A logout or a service stop (SIGTERM) and Ctrl+C (SIGINT) leave the way
+    // the exit dialog's Yes does: the window saves the open project and quits.
+    // Before the window exists there is nothing to save.
+    TerminationSignals termination;
+    termination.install();
 
     mylogcontrol::setBaseDirectory(QCoreApplication::applicationDirPath());
     mylogcontrol::logSysInit();
@@ -40,6 +49,15 @@ int main(int argc, char *argv[])
                 QCoreApplication::exit(-1);
         },
         Qt::QueuedConnection);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &engine, [&engine](int signalNumber) {
+        qInfo() << "termination signal" << signalNumber << "received";
+        const QList<QObject *> roots = engine.rootObjects();
+        QObject *window = roots.isEmpty() ? nullptr : roots.first();
+        if (window && window->metaObject()->indexOfMethod("quitSavingProject()") != -1)
+            QMetaObject::invokeMethod(window, "quitSavingProject");
+        else
+            QCoreApplication::quit();
+    });
     engine.load(mainUrl);
     return app.exec();
 }
