@@ -24,7 +24,7 @@ Item {
     readonly property alias parts: partList
     readonly property alias partMenu: partMenu
     readonly property alias partDeleteDialog: deletePartDialog
-    readonly property alias multiSelect: multiBox.checked
+    readonly property alias multiSelect: controls.multiSelect
 
     signal tablegropSetSignal(int group)
     signal tablegropremoveSignal()
@@ -51,8 +51,9 @@ Item {
         function onUpLoadTablePartSignal(index, name) { myTableParent.createPart(name, index) }
     }
 
+    // The bar chart container registers the parts with the project first.
     Connections {
-        target: myTableParent.workspace ? myTableParent.workspace.testPage : null
+        target: myTableParent.barChartParent
         function onSaveProjectSignal() { myTableParent.saveParts() }
     }
 
@@ -119,86 +120,13 @@ Item {
                 }
             }
 
-            Column {
+            TableContainerControls {
                 id: controls
                 anchors.right: parent.right
                 anchors.rightMargin: 4
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: 2
-
-                Row {
-                    spacing: 4
-                    Button {
-                        objectName: "deleteGroupButton"
-                        height: 28
-                        text: qsTr("删除分组")
-                        onClicked: myTableParent.deleteGroup()
-                    }
-                    Label {
-                        height: 28
-                        verticalAlignment: Text.AlignVCenter
-                        text: qsTr("分组:")
-                    }
-                    ComboBox {
-                        id: groupBox
-                        objectName: "groupBox"
-                        width: 70
-                        height: 28
-                        model: 19
-                        displayText: currentIndex + 1
-                        delegate: ItemDelegate {
-                            required property int index
-                            width: groupBox.width
-                            text: index + 1
-                        }
-                        onActivated: myTableParent.setGroup(index + 1)
-                    }
-                    Button {
-                        objectName: "removeFromGroupButton"
-                        height: 28
-                        text: qsTr("从分组移除")
-                        onClicked: myTableParent.setGroup(0)
-                    }
-                }
-                Row {
-                    spacing: 4
-                    CheckBox {
-                        id: multiBox
-                        objectName: "multiSelectBox"
-                        height: 28
-                        text: qsTr("多选")
-                    }
-                    Button {
-                        id: addButton
-                        objectName: "addToPartButton"
-                        height: 28
-                        text: qsTr("添加到分区")
-                        onClicked: addMenu.popup(addButton, 0, addButton.height)
-
-                        Menu {
-                            id: addMenu
-                            objectName: "addToPartMenu"
-                            Instantiator {
-                                model: partList
-                                delegate: MenuItem {
-                                    required property int number
-                                    required property string name
-                                    text: name
-                                    onTriggered: myTableParent.addSelectedToPart(number)
-                                }
-                                onObjectAdded: addMenu.insertItem(index, object)
-                                onObjectRemoved: addMenu.removeItem(object)
-                            }
-                        }
-                    }
-                    Button {
-                        objectName: "removeFromPartButton"
-                        height: 28
-                        enabled: myTableParent.currentPart !== 0
-                        text: qsTr("从分区移除")
-                        onClicked: myTableParent.removeSelectedFromPart()
-                    }
-                }
+                container: myTableParent
+                parts: partList
             }
 
             // One delete entry per part in the part menu.
@@ -227,7 +155,7 @@ Item {
                 m_partIndex: 0
                 workspace: myTableParent.workspace
                 weightingControl1: myTableParent.weightingControl1
-                multiSelect: multiBox.checked
+                multiSelect: controls.multiSelect
             }
             Repeater {
                 id: partTables
@@ -239,7 +167,7 @@ Item {
                     m_partIndex: number
                     workspace: myTableParent.workspace
                     weightingControl1: myTableParent.weightingControl1
-                    multiSelect: multiBox.checked
+                    multiSelect: controls.multiSelect
                 }
             }
         }
@@ -307,6 +235,13 @@ Item {
         }
     }
 
+    // Appends a placeholder row for a cell to a part's table.
+    function addCellToPart(partIndex, pageId, index) {
+        var table = tableOf(partIndex)
+        if (table)
+            table.rows.appendPlaceholder(pageId, index, 0)
+    }
+
     function setGroup(g) {
         if (currentTable.setGroup(g))
             tablegropSetSignal(g)
@@ -341,12 +276,8 @@ Item {
         tablepartRemoveSignal()
     }
 
-    // Part numbers and names go into the project in tab order, the main part
-    // first; then every table stores its rows.
+    // Every table stores its rows under its registered part number.
     function saveParts() {
-        projectControl1.saveTableParts(0, qsTr("主区"))
-        for (var i = 0; i < partList.count; ++i)
-            projectControl1.saveTableParts(partList.get(i).number, partList.get(i).name)
         mainTable.saveRows()
         for (var j = 0; j < partTables.count; ++j)
             partTables.itemAt(j).saveRows()

@@ -1,3 +1,4 @@
+#include "app/languageflag.h"
 #include "core/weightingcelldata.h"
 #include "ui/models/tablerowmodel.h"
 
@@ -67,6 +68,7 @@ private slots:
     void removeSelectedRowsReportsPositions();
     void derivedRolesFollowPaletteAndColumns();
     void countersOverRows();
+    void languageChangeReannouncesTexts();
     void selectionCountsAndRecordingLine();
 
 private:
@@ -381,6 +383,22 @@ void TestCellRowModel::derivedRolesFollowPaletteAndColumns()
     QCOMPARE(row.data(TableRowModel::NameColorRole).toString(), QStringLiteral("#3399ff"));
     QCOMPARE(row.data(TableRowModel::StateColorRole).toString(), QStringLiteral("green"));
     QCOMPARE(row.data(TableRowModel::TypeTextRole).toString(), QStringLiteral("未知设备"));
+}
+
+void TestCellRowModel::languageChangeReannouncesTexts()
+{
+    pub.cell(2, 1, 5);
+    pub.cell(2, 2, 5);
+    m_model->flush();
+    QCOMPARE(m_model->index(1).data(TableRowModel::StateTextRole).toString(), QStringLiteral("在线"));
+    QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
+    LanguageFlag::setChinese(false);
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    LanguageFlag::setChinese(true);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 0);
+    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
 }
 
 void TestCellRowModel::countersOverRows()

@@ -161,6 +161,9 @@ TestCase {
         verify(!parent.partNumbers.isUsed(4))
         compare(parent.createPart("again"), 4)
         compare(parent.parts.get(18).number, 4)
+        // The new part 4 starts with its total row only; cells are added to it.
+        parent.addCellToPart(4, 2, 9)
+        compare(keysOf(parent.tableOf(4).rows), ["1.0", "2.9"])
     }
 
     function test_partsAndTheirCellsSurviveSaveAndReopen() {
