@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QtMath>
 
 #include <cmath>
 
