@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Try vornView without hardware, in one command: three simulated hubs (pages 1
+# to 3, 20 cells each, drifting into warnings and alarms, with faults and
+# offline spells) and a simulated USB Bluetooth receiver (4 cells on page 20)
+# run with the program inside a private network namespace, so nothing reaches a
+# real network. Needs no root.
+#
+#   tools/try-without-hardware.sh             # on this desktop's display
+#   tools/try-without-hardware.sh --xvfb      # on a virtual display (no desktop)
+#
+# Everything the run writes (settings, log, project, recordings, the
+# simulators' output, screenshots under --xvfb) lands in build/try/, which is
+# kept from run to run. Close the window, press Ctrl+C or send SIGTERM to end:
+# the program saves its project on the way out.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${VORN_BUILD_DIR:-$root/build}"
+work="$build/try"
+
+use_xvfb=0
+case "${1:-}" in
+    --xvfb) use_xvfb=1 ;;
+    --inside-namespace) inside=1 ;;
+    "") ;;
+    *) echo "usage: $0 [--xvfb]" >&2; exit 2 ;;
+esac
+
+# The simulators and the program, inside the namespace. The simulators end
+# with the program.
+session() {
+    cd "$work"
+    "$build/tools/hubsim/hubsim" --hubs 3 --first-page 1 --cells 20 --rate 2 > hubsim.jsonl &
+    local hubsim=$!
+    rm -f receiver
+    "$build/tools/serialsim/serialsim" --cells 4 --rate 10 --link "$work/receiver" > serialsim.log &
+    local serialsim=$!
+    for _ in $(seq 1 100); do
+        [ -e receiver ] && break
+        sleep 0.05
+    done
+    if [ -n "${VORN_TRY_SCREENSHOT:-}" ]; then
+        (sleep 15 && import -window root "$work/screenshot.png" && echo "screenshot: $work/screenshot.png") &
+    fi
+    echo "vornView runs in $work (hub simulator output: hubsim.jsonl, log: log/)"
+    local status=0
+    ./vornView || status=$?
+    kill "$hubsim" "$serialsim" 2>/dev/null || true
+    wait "$hubsim" "$serialsim" 2>/dev/null || true
+    return "$status"
+}
+
+if [ "${inside:-0}" = 1 ]; then
+    session
+    exit
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    use_xvfb=1
+fi
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target vornView hubsim serialsim -j"$(nproc)"
+
+# The program writes its log and its default project folder next to the
+# executable, so it runs from a copy inside the working folder.
+mkdir -p "$work"
+cp "$build/app/vornView" "$work/vornView"
+
+# The serial port setting names the simulator's terminal link; every other
+# setting of an earlier run is kept.
+settings="$work/setting.ini"
+if [ -f "$settings" ] && grep -q '^m_serialPort=' "$settings"; then
+    sed -i "s|^m_serialPort=.*|m_serialPort=$work/receiver|" "$settings"
+elif [ -f "$settings" ] && grep -q '^\[General\]' "$settings"; then
+    sed -i "s|^\[General\]|[General]\nm_serialPort=$work/receiver|" "$settings"
+else
+    printf '[General]\nm_serialPort=%s\n' "$work/receiver" >> "$settings"
+fi
+
+# The script runs itself again inside the namespace, where it starts session.
+self="$root/tools/try-without-hardware.sh"
+export VORN_BUILD_DIR="$build"
+if [ "$use_xvfb" = 1 ]; then
+    export VORN_TRY_SCREENSHOT=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tests/netns-run.sh" "$self" --inside-namespace
+fi
+exec "$root/tests/netns-run.sh" "$self" --inside-namespace
