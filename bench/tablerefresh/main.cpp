@@ -17,7 +17,7 @@ namespace {
 constexpr int HubPages = 20;
 constexpr int CellsPerHubPage = 105;
 constexpr int BluetoothCells = 999;
-constexpr int Ticks = 60;
+constexpr int Ticks = 200;
 
 double median(std::vector<double> values)
 {
