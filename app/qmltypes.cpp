@@ -2,6 +2,8 @@
 
 #include "core/projectcontrol.h"
 #include "core/weightingcontrol.h"
+#include "ui/models/barchartitem.h"
+#include "ui/models/barrowmodel.h"
 #include "ui/models/hubconnectionmask.h"
 #include "ui/models/logscanrule.h"
 #include "ui/models/messagelog.h"
@@ -27,4 +29,7 @@ void registerQmlTypes()
     // Table view: the rows of each table part and the part numbers.
     qmlRegisterType<TableRowModel>("VornUi", 1, 0, "TableRowModel");
     qmlRegisterType<PartNumberPool>("VornUi", 1, 0, "PartNumberPool");
+    // Bar chart view: the bar rows and the item that paints them.
+    qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
+    qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
 }

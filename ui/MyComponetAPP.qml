@@ -162,10 +162,12 @@ Item {
                 id: myTableParent
                 workspace: myComponetAPP
                 weightingControl1: myComponetAPP.weightingControl1
+                barChartParent: myBarChartParent
             }
-            Item {
+            MyBarChartParent {
                 id: myBarChartParent
-                objectName: "myBarChartParent"
+                workspace: myComponetAPP
+                weightingControl1: myComponetAPP.weightingControl1
             }
             Item {
                 id: planParent

@@ -12,8 +12,6 @@ Item {
     property var columns
 
     required property int index
-    required property int pageId001
-    required property int index001
     required property string name001
     required property int width1
     required property int maxWidth001
@@ -22,7 +20,6 @@ Item {
     required property int minWarn001
     required property int maxErr001
     required property int minErr001
-    required property bool checked001
     required property string widthColor
     required property string minColor
     required property string maxColor

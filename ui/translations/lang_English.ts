@@ -464,4 +464,159 @@
         <translation>Unknown device</translation>
     </message>
 </context>
+<context>
+    <name>FigureState</name>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>超轻警告</source>
+        <translation>Ultra-light warning</translation>
+    </message>
+    <message>
+        <source>超重警告</source>
+        <translation>Overweight warning</translation>
+    </message>
+    <message>
+        <source>超轻报警</source>
+        <translation>Ultra-light alarm</translation>
+    </message>
+    <message>
+        <source>超重报警</source>
+        <translation>Overweight alarm</translation>
+    </message>
+    <message>
+        <source>故障</source>
+        <translation>ERR</translation>
+    </message>
+    <message>
+        <source>离线</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>CellInfoText</name>
+    <message>
+        <source>名字:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>重量:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>状态:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>超轻报警重量:</source>
+        <translation>Ultra-light alarm weight:</translation>
+    </message>
+    <message>
+        <source>超重报警重量:</source>
+        <translation>Overweight alarm weight:</translation>
+    </message>
+    <message>
+        <source>超轻警告重量:</source>
+        <translation>Ultra-light warning weight:</translation>
+    </message>
+    <message>
+        <source>超重警告重量:</source>
+        <translation>Overweight warning weight:</translation>
+    </message>
+    <message>
+        <source>最小重量:</source>
+        <translation>Minimum weight:</translation>
+    </message>
+    <message>
+        <source>最大重量:</source>
+        <translation>Maximum weight:</translation>
+    </message>
+    <message>
+        <source>错误号:</source>
+        <translation>Error number:</translation>
+    </message>
+    <message>
+        <source>蓝牙电量:</source>
+        <translation>Bluetooth battery:</translation>
+    </message>
+    <message>
+        <source>蓝牙MAC:</source>
+        <translation>Bluetooth addr:</translation>
+    </message>
+</context>
+<context>
+    <name>BarChart</name>
+    <message>
+        <source>(总重/组)</source>
+        <translation>(A/G)</translation>
+    </message>
+    <message>
+        <source>(称重)</source>
+        <translation>(CZ)</translation>
+    </message>
+</context>
+<context>
+    <name>MyBarChartParent</name>
+    <message>
+        <source>主区</source>
+        <translation>Root</translation>
+    </message>
+</context>
+<context>
+    <name>BarChartSetting</name>
+    <message>
+        <source>条形图页面设置</source>
+        <translation>Graph Page Setup</translation>
+    </message>
+    <message>
+        <source>显示信息:</source>
+        <translation>Display content:</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>[最大最小值]</source>
+        <translation>[Max-Min]</translation>
+    </message>
+    <message>
+        <source>&gt;报警标记&lt;</source>
+        <translation>&gt;Alert Marker&lt;</translation>
+    </message>
+    <message>
+        <source>●警告标记●</source>
+        <translation>●Warn Marker●</translation>
+    </message>
+    <message>
+        <source>坐标轴自适应</source>
+        <translation>Coordinate axis adaptive</translation>
+    </message>
+    <message>
+        <source>轴X1:</source>
+        <translation>AxisX1:</translation>
+    </message>
+    <message>
+        <source>轴X2:</source>
+        <translation>AxisX2:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>图形宽度: </source>
+        <translation>Graphic Width : </translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

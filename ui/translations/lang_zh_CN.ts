@@ -464,4 +464,159 @@
         <translation>未知设备</translation>
     </message>
 </context>
+<context>
+    <name>FigureState</name>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>超轻警告</source>
+        <translation>超轻警告</translation>
+    </message>
+    <message>
+        <source>超重警告</source>
+        <translation>超重警告</translation>
+    </message>
+    <message>
+        <source>超轻报警</source>
+        <translation>超轻报警</translation>
+    </message>
+    <message>
+        <source>超重报警</source>
+        <translation>超重报警</translation>
+    </message>
+    <message>
+        <source>故障</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>离线</source>
+        <translation>离线</translation>
+    </message>
+</context>
+<context>
+    <name>CellInfoText</name>
+    <message>
+        <source>名字:</source>
+        <translation>名字:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>重量:</source>
+        <translation>重量:</translation>
+    </message>
+    <message>
+        <source>状态:</source>
+        <translation>状态:</translation>
+    </message>
+    <message>
+        <source>超轻报警重量:</source>
+        <translation>超轻报警重量:</translation>
+    </message>
+    <message>
+        <source>超重报警重量:</source>
+        <translation>超重报警重量:</translation>
+    </message>
+    <message>
+        <source>超轻警告重量:</source>
+        <translation>超轻警告重量:</translation>
+    </message>
+    <message>
+        <source>超重警告重量:</source>
+        <translation>超重警告重量:</translation>
+    </message>
+    <message>
+        <source>最小重量:</source>
+        <translation>最小重量:</translation>
+    </message>
+    <message>
+        <source>最大重量:</source>
+        <translation>最大重量:</translation>
+    </message>
+    <message>
+        <source>错误号:</source>
+        <translation>错误号:</translation>
+    </message>
+    <message>
+        <source>蓝牙电量:</source>
+        <translation>蓝牙电量:</translation>
+    </message>
+    <message>
+        <source>蓝牙MAC:</source>
+        <translation>蓝牙MAC:</translation>
+    </message>
+</context>
+<context>
+    <name>BarChart</name>
+    <message>
+        <source>(总重/组)</source>
+        <translation>(总重/组)</translation>
+    </message>
+    <message>
+        <source>(称重)</source>
+        <translation>(称重)</translation>
+    </message>
+</context>
+<context>
+    <name>MyBarChartParent</name>
+    <message>
+        <source>主区</source>
+        <translation>主区</translation>
+    </message>
+</context>
+<context>
+    <name>BarChartSetting</name>
+    <message>
+        <source>条形图页面设置</source>
+        <translation>条形图页面设置</translation>
+    </message>
+    <message>
+        <source>显示信息:</source>
+        <translation>显示信息:</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>[最大最小值]</source>
+        <translation>[最大最小值]</translation>
+    </message>
+    <message>
+        <source>&gt;报警标记&lt;</source>
+        <translation>&gt;报警标记&lt;</translation>
+    </message>
+    <message>
+        <source>●警告标记●</source>
+        <translation>●警告标记●</translation>
+    </message>
+    <message>
+        <source>坐标轴自适应</source>
+        <translation>坐标轴自适应</translation>
+    </message>
+    <message>
+        <source>轴X1:</source>
+        <translation>轴X1:</translation>
+    </message>
+    <message>
+        <source>轴X2:</source>
+        <translation>轴X2:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>图形宽度: </source>
+        <translation>图形宽度: </translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,30 @@
+import QtQuick 2.15
+
+// Starts and stops the real main window in the test's working directory, with
+// new projects going there too, and finds the bar chart view.
+QtObject {
+    property var window: null
+    property var testCase: null
+
+    function start() {
+        workingFolder.setSetting("setting.ini", "fileFolder", workingFolder.url() + "/projects")
+        var component = Qt.createComponent("qrc:/main.qml")
+        testCase.verify(component.status === Component.Ready, component.errorString())
+        window = component.createObject(null)
+        testCase.verify(window !== null, "main window created")
+        testCase.tryVerify(function() { return workspace() !== null }, 10000, "workspace built")
+    }
+
+    function stop() {
+        if (window) {
+            window.destroy()
+            window = null
+        }
+        // Deferred deletion runs the pages' destruction handlers.
+        testCase.wait(50)
+    }
+
+    function page() { return testCase.findChild(window.contentItem, "mySettingForm") }
+    function workspace() { return page() ? page().workspace : null }
+    function weighing() { return page().projectControl.getWeightingConTrol() }
+}
