@@ -2,13 +2,20 @@
 
 #include "core/projectcontrol.h"
 #include "core/weightingcontrol.h"
+#include "recording/datasavecontrol.h"
+#include "ui/models/alarmsoundplayback.h"
+#include "ui/models/displaycommand.h"
+#include "ui/models/displayunit.h"
 #include "ui/models/barchartitem.h"
 #include "ui/models/barrowmodel.h"
 #include "ui/models/hubconnectionmask.h"
 #include "ui/models/logscanrule.h"
+#include "ui/models/manualfile.h"
 #include "ui/models/messagelog.h"
 #include "ui/models/partnumberpool.h"
+#include "ui/models/receiveportvalidator.h"
 #include "ui/models/recentprojectlist.h"
+#include "ui/models/recordingsampler.h"
 #include "ui/models/tablerowmodel.h"
 
 #include <QtQml>
@@ -32,4 +39,13 @@ void registerQmlTypes()
     // Bar chart view: the bar rows and the item that paints them.
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
+    // System settings page: display command, unit, receive port, recording
+    // line and alarm sounds, and the manual.
+    qmlRegisterAnonymousType<DataSaveControl>("VornUi", 1);
+    qmlRegisterType<DisplayCommand>("VornUi", 1, 0, "DisplayCommand");
+    qmlRegisterType<DisplayUnit>("VornUi", 1, 0, "DisplayUnit");
+    qmlRegisterType<ReceivePortValidator>("VornUi", 1, 0, "ReceivePortValidator");
+    qmlRegisterType<RecordingSampler>("VornUi", 1, 0, "RecordingSampler");
+    qmlRegisterType<AlarmSoundPlayback>("VornUi", 1, 0, "AlarmSoundPlayback");
+    qmlRegisterType<ManualFile>("VornUi", 1, 0, "ManualFile");
 }

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class PageSource;
 
@@ -93,6 +94,10 @@ public:
     Q_INVOKABLE void getPlanPartSet(double Partindex);
     Q_INVOKABLE double getLinePlotPartYHigh(double Partindex);
     Q_INVOKABLE void getSetPart();
+    // The members the document's "Setting" holds: getSetPart() reports a
+    // missing member as false or 0, which a new project must not take for a
+    // stored choice.
+    Q_INVOKABLE QStringList setPartKeys() const;
     Q_INVOKABLE void getTableSetPart();
 
     Q_INVOKABLE void removeTablePart(double Partindex);

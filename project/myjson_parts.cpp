@@ -295,6 +295,11 @@ void MyJson::getSetPart()
     emit upLoadSetPart2SetSignal(setting.value(QStringLiteral("log")).toString());
 }
 
+QStringList MyJson::setPartKeys() const
+{
+    return m_document.value(ProjectDocument::kSetting).toObject().keys();
+}
+
 void MyJson::getTableSetPart()
 {
     const QJsonObject tableSet = m_document.value(ProjectDocument::kTableSet).toObject();

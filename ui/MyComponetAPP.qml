@@ -33,6 +33,7 @@ Item {
     property alias scanall: scanRule.scanall
     property alias currentView: tabBar.currentIndex
     readonly property alias testPage: testPage
+    readonly property alias systemSetting: systemSetting
     readonly property alias statusText: statusLeft.text
 
     signal tableSetSignal()
@@ -216,6 +217,15 @@ Item {
         visible: opacity > 0
         Behavior on opacity { NumberAnimation { duration: 300 } }
         MouseArea { anchors.fill: parent }
+    }
+
+    // The system settings popup; it also sends the display command, records
+    // and plays the alarm sounds while the workspace exists.
+    MySystemSetting {
+        id: systemSetting
+        workspace: myComponetAPP
+        weightingControl1: myComponetAPP.weightingControl1
+        mainTableRows: myTableParent.mainTable.rows
     }
 
     Dialog {

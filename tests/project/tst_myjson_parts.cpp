@@ -315,6 +315,8 @@ void TestMyJsonParts::projectSettingsEmitWithDefaults()
     QCOMPARE(log.takeFirst(), (QVariantList{QString()}));
     QCOMPARE(tableSet.takeFirst(), (QVariantList{0, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(order, (QList<QString>{"setting", "log"}));
+    // A project that stores nothing says so, unlike the signal's defaults.
+    QCOMPARE(m_json->setPartKeys(), QStringList());
 
     open(R"({"Setting": {"saveStartBool": true, "saveTimeIndex": 2, "mediaOpen": true, "log": "line 1\nline 2"},
              "TableSet": {"rect3": 1, "rect4": 0, "rect7": 1, "rect8": 1, "rect10": 2.5, "rect5": 1, "rect6": 0}})");
@@ -323,6 +325,10 @@ void TestMyJsonParts::projectSettingsEmitWithDefaults()
     QCOMPARE(setting.takeFirst(), (QVariantList{true, 2.0, true}));
     QCOMPARE(log.takeFirst(), (QVariantList{QStringLiteral("line 1\nline 2")}));
     QCOMPARE(tableSet.takeFirst(), (QVariantList{1, 0, 1, 1, 0, 1, 0}));
+    QCOMPARE(m_json->setPartKeys(), (QStringList{"log", "mediaOpen", "saveStartBool", "saveTimeIndex"}));
+
+    open(R"({"Setting": {"mediaOpen": false}})");
+    QCOMPARE(m_json->setPartKeys(), QStringList{"mediaOpen"});
 }
 
 void TestMyJsonParts::removeTablePartTouchesOnlyTheDocument()

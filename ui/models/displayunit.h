@@ -26,6 +26,7 @@ public:
     // The unit shown for the project page's stored unit: "LB" when nothing is
     // stored, the stored "KG" or "LB" otherwise, "KG" for anything else.
     static QString shownUnit(const QString &stored);
+    Q_INVOKABLE double factorFor(const QString &unit) const { return factorOf(unit); }
 
     QString unit() const { return m_unit; }
     // Takes the project page's stored unit through shownUnit().

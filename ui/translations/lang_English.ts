@@ -619,4 +619,99 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>MySystemSetting</name>
+    <message>
+        <source>系统设置</source>
+        <translation>System Setup</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>手册</source>
+        <translation>manual</translation>
+    </message>
+    <message>
+        <source>数码管显示</source>
+        <translation>Digit Display</translation>
+    </message>
+    <message>
+        <source>开启声音</source>
+        <translation>Sound On</translation>
+    </message>
+    <message>
+        <source>关闭声音</source>
+        <translation>Sound Off</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Save setup</translation>
+    </message>
+    <message>
+        <source>Language/语言:</source>
+        <translation>Language/语言:</translation>
+    </message>
+    <message>
+        <source>数据存储采样率:</source>
+        <translation>Sampling Rate:</translation>
+    </message>
+    <message>
+        <source>显示重量</source>
+        <translation>Display Weight</translation>
+    </message>
+    <message>
+        <source>显示地址</source>
+        <translation>Display Address</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>单位:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>接收端口号:</source>
+        <translation>Receive Port:</translation>
+    </message>
+    <message>
+        <source>超轻报警</source>
+        <translation>UnderAlarm</translation>
+    </message>
+    <message>
+        <source>超重报警</source>
+        <translation>OverAlarm</translation>
+    </message>
+    <message>
+        <source>超轻警告</source>
+        <translation>UnderWarn</translation>
+    </message>
+    <message>
+        <source>超重警告</source>
+        <translation>OverWarn</translation>
+    </message>
+    <message>
+        <source>数据存储目录:</source>
+        <translation>Data Storage Dir:</translation>
+    </message>
+    <message>
+        <source>数据存储</source>
+        <translation>Data Saving</translation>
+    </message>
+    <message>
+        <source>设置文件存储目录:</source>
+        <translation>Set file storage directory:</translation>
+    </message>
+    <message>
+        <source>重选项目</source>
+        <translation>Reselect project</translation>
+    </message>
+    <message>
+        <source>新建项目</source>
+        <translation>Create new project</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,17 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// A button of the settings page that shows a state colour as its background.
+Button {
+    id: control
+    property color stateColor: "white"
+
+    font.family: "Microsoft YaHei"
+    font.pixelSize: 13
+    font.capitalization: Font.MixedCase
+    background: Rectangle {
+        color: control.stateColor
+        border.color: control.hovered ? "#05033f" : "#c3ccda"
+        radius: 3
+    }
+}
