@@ -267,6 +267,13 @@ Item {
         rec_app.visible = true
     }
 
+    // The workspace closes the project before it goes, while its views can
+    // still take the news.
+    function releaseWorkspace() {
+        if (workspace)
+            workspace.testPage.leaveProject()
+    }
+
     // Back from the workspace to this page ("重选项目" shows the current-project
     // row, "新建项目" the project-name row). The workspace saves its log and
     // closes the project as it goes.
@@ -276,6 +283,7 @@ Item {
         visible = true
         rec_app.visible = false
         if (workspace) {
+            releaseWorkspace()
             workspace.destroy()
             workspace = null
         }
@@ -296,6 +304,11 @@ Item {
         recentList.load("./setting.ini")
         projectBox.currentIndex = recentList.count > 0 ? 0 : -1
         createProject()
+    }
+
+    Connections {
+        target: Qt.application
+        function onAboutToQuit() { mySettingForm.releaseWorkspace() }
     }
 
     Component.onDestruction: recentList.save("./setting.ini")

@@ -17,6 +17,7 @@ Item {
     property bool language_ch: mySettingForm.lanuage
     readonly property int udpConnectl_H: hubMask.high
     readonly property int udpConnectl_L: hubMask.low
+    property bool projectLeft: false
 
     signal saveProjectSignal()
     // Every log message shown here, for the workspace's status line.
@@ -197,9 +198,18 @@ Item {
         weightingControl1.bleComm.startProjectToBle()
     }
 
-    Component.onDestruction: {
+    // Leaving the workspace: the log and the switches go into the project, the
+    // project is closed and the Bluetooth intake stops. The project page calls
+    // this before it destroys the workspace or the program quits, while every
+    // view is still intact; destruction is the fallback.
+    function leaveProject() {
+        if (projectLeft)
+            return
+        projectLeft = true
         storeLogAndSwitches()
         projectControl1.closeProject()
         weightingControl1.bleComm.closeProjectToBle()
     }
+
+    Component.onDestruction: leaveProject()
 }
