@@ -22,8 +22,9 @@ int main(int argc, char *argv[])
         return 0;
 
     // A logout or a service stop (SIGTERM) and Ctrl+C (SIGINT) leave the way
-    // the exit dialog's Yes does: the window saves the open project and quits.
-    // Before the window exists there is nothing to save.
+    // the exit dialog's Yes does, without the dialog: the workspace's save
+    // broadcast writes the open project, then the event loop ends. Before a
+    // project is open there is nothing to save.
     TerminationSignals termination;
     termination.install();
 
@@ -52,11 +53,10 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &engine, [&engine](int signalNumber) {
         qInfo() << "termination signal" << signalNumber << "received";
         const QList<QObject *> roots = engine.rootObjects();
-        QObject *window = roots.isEmpty() ? nullptr : roots.first();
-        if (window && window->metaObject()->indexOfMethod("quitSavingProject()") != -1)
-            QMetaObject::invokeMethod(window, "quitSavingProject");
-        else
-            QCoreApplication::quit();
+        QObject *workspace = roots.isEmpty() ? nullptr : roots.first()->findChild<QObject *>(QStringLiteral("workspace"));
+        if (workspace)
+            QMetaObject::invokeMethod(workspace, "saveProject");
+        QCoreApplication::quit();
     });
     engine.load(mainUrl);
     return app.exec();
