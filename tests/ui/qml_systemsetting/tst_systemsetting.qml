@@ -318,6 +318,7 @@ TestCase {
     function test_reselectAndNewProjectGoBack(data) {
         feed([[1, 10, 1]])
         settings().playback.toggleMedia()
+        weighing().qmlLogShowSignal("INF", "marker before leaving")
         openSettings()
         mouseClick(control(data.button))
         verify(page().visible)
@@ -327,13 +328,21 @@ TestCase {
         compare(workspace(), null)
         wait(50)
         compare(findChild(window.contentItem, "mySystemSetting"), null)
+        // The project is closed: its cells are gone, a refresh publishes none.
+        var published = 0
+        var count = function(pageid) { if (pageid === 2) ++published }
+        weighing().readCellDataSignal.connect(count)
+        weighing().qmlRequestReflsh()
+        weighing().readCellDataSignal.disconnect(count)
+        compare(published, 0)
 
-        // The page stored its settings as it went; the next write of the
-        // project file carries them.
+        // The log and the settings were stored on the way out; the next write
+        // of the project file carries them.
         page().projectControl.saveProject()
         var file = JSON.parse(testFiles.read(page().projectControl.projectFile))
         compare(file.Setting.mediaOpen, false)
         compare(file.Setting.saveTimeIndex, 1)
         compare(file.Setting.saveStartBool, false)
+        verify(file.Setting.log.indexOf("marker before leaving") > 0, file.Setting.log)
     }
 }
