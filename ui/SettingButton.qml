@@ -6,6 +6,9 @@ Button {
     id: control
     property url picture: ""
 
+    implicitHeight: 34
+    topInset: 0
+    bottomInset: 0
     font.family: "Microsoft YaHei"
     font.pixelSize: 13
     font.capitalization: Font.MixedCase

@@ -42,10 +42,14 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     RowLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         spacing: 8
         Switch {
             id: digitSwitch
+            Layout.preferredHeight: 36
             objectName: "digitDisplaySwitch"
             text: qsTranslate("MySystemSetting", "数码管显示")
             checked: mySettingForm.sendData
@@ -76,11 +80,15 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     RowLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         spacing: 8
         Label { text: qsTranslate("MySystemSetting", "数据存储采样率:") }
         ComboBox {
             id: rateBox
+            Layout.preferredHeight: 36
             objectName: "rateBox"
             Layout.preferredWidth: 90
             model: form.page.sampler.rates
@@ -102,6 +110,7 @@ ColumnLayout {
         }
         Label { text: qsTranslate("MySystemSetting", "Language/语言:") }
         ComboBox {
+            Layout.preferredHeight: 36
             objectName: "languageBox"
             Layout.preferredWidth: 110
             model: ["中文", "English"]
@@ -113,10 +122,14 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     RowLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         spacing: 8
         Label { text: qsTranslate("MySystemSetting", "单位:") }
         ComboBox {
+            Layout.preferredHeight: 36
             objectName: "unitBox"
             Layout.preferredWidth: 90
             model: ["KG", "LB"]
@@ -126,6 +139,10 @@ ColumnLayout {
         Label { text: qsTranslate("MySystemSetting", "接收端口号:") }
         TextField {
             id: portField
+            Layout.preferredHeight: 36
+            topPadding: 4
+            bottomPadding: 4
+            verticalAlignment: TextInput.AlignVCenter
             objectName: "receivePortField"
             Layout.preferredWidth: 100
             selectByMouse: true
@@ -139,7 +156,10 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     RowLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         spacing: 8
         StateColorButton {
             objectName: "underAlarmColorButton"
@@ -170,13 +190,17 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     ColumnLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         Layout.fillWidth: true
         spacing: 2
         RowLayout {
             spacing: 8
             Label { text: qsTranslate("MySystemSetting", "数据存储目录:") }
             CheckBox {
+                Layout.preferredHeight: 36
                 objectName: "recordingBox"
                 text: qsTranslate("MySystemSetting", "数据存储")
                 checked: form.page.sampler.recording
@@ -195,7 +219,10 @@ ColumnLayout {
     DashedLine { Layout.fillWidth: true }
 
     ColumnLayout {
-        Layout.margins: 6
+        Layout.leftMargin: 8
+        Layout.rightMargin: 8
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
         Layout.fillWidth: true
         spacing: 2
         RowLayout {
@@ -225,6 +252,8 @@ ColumnLayout {
             elide: Text.ElideLeft
         }
     }
+
+    DashedLine { Layout.fillWidth: true }
 
     Item { Layout.fillHeight: true }
 }
