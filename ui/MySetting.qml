@@ -200,26 +200,14 @@ Item {
             font.pixelSize: 16
         }
 
-        ScrollView {
-            id: messageScroll
+        LogView {
             Layout.fillWidth: true
             Layout.fillHeight: true
             Layout.margins: 20
             Layout.topMargin: 6
-            ScrollBar.vertical.policy: ScrollBar.AlwaysOn
-            background: Rectangle { color: "white"; border.color: "#c3ccda" }
-
-            TextArea {
-                id: messageArea
-                objectName: "messageArea"
-                readOnly: true
-                wrapMode: TextEdit.Wrap
-                selectByMouse: true
-                background: null
-                placeholderText: qsTr("提示信息")
-                text: messageLog.text
-                onTextChanged: cursorPosition = length
-            }
+            textArea.objectName: "messageArea"
+            placeholderText: qsTr("提示信息")
+            text: messageLog.text
         }
     }
 

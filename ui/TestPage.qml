@@ -12,7 +12,7 @@ Item {
 
     property Item workspace: null
     property var weightingControl1: null
-    property alias log: logArea
+    readonly property alias log: logView.textArea
     property alias logText: logBuffer.text
     property bool language_ch: mySettingForm.lanuage
     readonly property int udpConnectl_H: hubMask.high
@@ -137,23 +137,12 @@ Item {
             }
         }
 
-        ScrollView {
+        LogView {
+            id: logView
             Layout.fillWidth: true
             Layout.fillHeight: true
-            ScrollBar.vertical.policy: ScrollBar.AlwaysOn
-            background: Rectangle { color: "white"; border.color: "#c3ccda" }
-
-            TextArea {
-                id: logArea
-                objectName: "logArea"
-                readOnly: true
-                selectByMouse: true
-                wrapMode: TextEdit.Wrap
-                font.family: "Microsoft YaHei"
-                background: null
-                text: logBuffer.text
-                onTextChanged: cursorPosition = length
-            }
+            textArea.objectName: "logArea"
+            text: logBuffer.text
         }
     }
 
