@@ -242,12 +242,15 @@ Item {
         nameField.text = recentList.projectName(path)
         projectControl1.openProject(path)
         projectControl1.setDataSource(0, 0, 0)
-        projectControl1.getWeightingConTrol().serialDevice.openSerialPort(m_serialPort)
+        projectControl1.weightControl.serialDevice.openSerialPort(m_serialPort)
     }
 
+    // The weighing controller is always read through the property: an object
+    // handed out by an invokable method becomes the JavaScript engine's, and
+    // its garbage collector would delete the controller under the project.
     function buildWorkspace() {
         workspace = workspaceComponent.createObject(rec_app, {
-            "weightingControl1": projectControl1.getWeightingConTrol(),
+            "weightingControl1": projectControl1.weightControl,
             "clearLog": clearLog
         })
         clearLog = false
@@ -285,7 +288,7 @@ Item {
     Component.onCompleted: {
         qmlLanguage.setLanguage(lanuage ? 1 : 0)
         projectControl1.CH = lanuage
-        var weightControl = projectControl1.getWeightingConTrol()
+        var weightControl = projectControl1.weightControl
         weightControl.Comm.setUdpSetting(m_ipAddr, m_rPort, m_tPort)
         weightControl.serialDevice.com = m_serialPort
         headRecentList(projectControl1.projectFile)

@@ -37,5 +37,5 @@ QtObject {
     function workspace() { return page() ? page().workspace : null }
     function testPage() { return workspace() ? workspace().testPage : null }
     function control() { return page().projectControl }
-    function weighing() { return control().getWeightingConTrol() }
+    function weighing() { return control().weightControl }
 }

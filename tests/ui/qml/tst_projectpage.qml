@@ -68,6 +68,7 @@ TestCase {
         var second = program.control().projectFile
         verify(second.endsWith("/second/second.VORNPRO"), second)
         compare(page.recentProjects.get(0), second)
+        compare(findChild(page, "recentProjectBox").currentText, second)
 
         page.returnToProjectPage(true)
         wait(50)
@@ -79,6 +80,8 @@ TestCase {
         verify(row > 0)
         page.chooseRecent(row)
         compare(page.recentProjects.get(0), first)
+        // The drop-down shows the entry that "打开" opens.
+        compare(findChild(page, "recentProjectBox").currentText, first)
         page.openProject()
         tryVerify(function() { return program.workspace() !== null }, 5000)
         compare(program.control().projectFile, first)

@@ -72,6 +72,9 @@ TestCase {
         page.returnToProjectPage(true)
         wait(50)
         compare(program.workspace(), null)
+        // The collector must find nothing of the controller's to delete.
+        gc()
+        wait(50)
         page.openProject()
         tryVerify(function() { return program.workspace() !== null }, 5000)
         verify(program.testPage().log.text.indexOf("marker before saving") >= 0, program.testPage().log.text)
