@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
@@ -69,12 +70,57 @@ public:
         return files;
     }
     Q_INVOKABLE QStringList openedUrls() const { return m_opened; }
+    Q_INVOKABLE QVariant setting(const QString &file, const QString &key) const
+    {
+        return QSettings(file, QSettings::IniFormat).value(key);
+    }
 
 public slots:
     void openUrl(const QUrl &url) { m_opened << url.toString(); }
 
 private:
     QStringList m_opened;
+};
+
+// The hub simulator named by $HUBSIM, for the tests that run inside a private
+// network namespace; its standard output holds one JSON object per frame the
+// hubs receive.
+class HubSimulator : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~HubSimulator() override { stop(); }
+
+    Q_INVOKABLE bool start(const QStringList &arguments)
+    {
+        stop();
+        m_output.clear();
+        m_process.setProgram(qEnvironmentVariable("HUBSIM"));
+        m_process.setArguments(arguments);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start();
+        return m_process.waitForStarted(5000);
+    }
+    Q_INVOKABLE QString output()
+    {
+        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+        return m_output;
+    }
+    Q_INVOKABLE void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+
+private:
+    QProcess m_process;
+    QString m_output;
 };
 
 class Setup : public QObject
@@ -100,10 +146,12 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("qmlLanguage"), m_language.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testFiles"), &m_files);
         engine->rootContext()->setContextProperty(QStringLiteral("hubFeed"), &m_feed);
+        engine->rootContext()->setContextProperty(QStringLiteral("hubSimulator"), &m_simulator);
     }
 
     void cleanupTestCase()
     {
+        m_simulator.stop();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         m_language.reset();
         QDir::setCurrent(QDir::tempPath());
@@ -115,6 +163,7 @@ private:
     QTranslator m_startup;
     TestFiles m_files;
     HubFeed m_feed;
+    HubSimulator m_simulator;
     std::unique_ptr<QmlLanguage> m_language;
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -123,7 +172,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Setup setup(&app);
-    return quick_test_main_with_setup(argc, argv, "tst_systemsetting_qml", VORN_SYSTEMSETTING_QML_TEST_DIR, &setup);
+    return quick_test_main_with_setup(argc, argv, VORN_SYSTEMSETTING_TEST_NAME, VORN_SYSTEMSETTING_QML_TEST_DIR, &setup);
 }
 
 #include "tst_systemsetting_qml.moc"
