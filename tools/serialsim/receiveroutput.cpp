@@ -7,8 +7,16 @@
 #include <termios.h>
 #include <unistd.h>
 
+namespace {
+
+// About five seconds of a 460800-baud line.
+constexpr int MaxPending = 256 * 1024;
+
+} // namespace
+
 ReceiverOutput::~ReceiverOutput()
 {
+    m_writable.reset();
     if (m_master >= 0)
         ::close(m_master);
     if (m_slave >= 0)
@@ -30,6 +38,9 @@ bool ReceiverOutput::openPseudoTerminal(QString *error)
         return false;
     }
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    m_writable = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Write);
+    m_writable->setEnabled(false);
+    QObject::connect(m_writable.get(), &QSocketNotifier::activated, [this] { flush(); });
     m_path = QString::fromLocal8Bit(name);
     return true;
 }
@@ -58,11 +69,24 @@ QString ReceiverOutput::path() const
 void ReceiverOutput::write(const QByteArray &bytes)
 {
     if (m_master >= 0) {
-        // A full terminal queue (no reader) answers EAGAIN; those bytes are lost
-        // like the radio traffic of a receiver nobody listens to.
-        const ssize_t written = ::write(m_master, bytes.constData(), size_t(bytes.size()));
-        Q_UNUSED(written)
+        // A tick of many cells is larger than the terminal queue; the rest
+        // goes out as the reader makes room, so every cell is heard.
+        m_pending += bytes;
+        if (m_pending.size() > MaxPending)
+            m_pending.remove(0, m_pending.size() - MaxPending);
+        flush();
     } else if (m_port.isOpen()) {
         m_port.write(bytes);
     }
+}
+
+void ReceiverOutput::flush()
+{
+    while (!m_pending.isEmpty()) {
+        const ssize_t written = ::write(m_master, m_pending.constData(), size_t(m_pending.size()));
+        if (written <= 0)
+            break;
+        m_pending.remove(0, int(written));
+    }
+    m_writable->setEnabled(!m_pending.isEmpty());
 }
