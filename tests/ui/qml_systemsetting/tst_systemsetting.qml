@@ -255,7 +255,7 @@ TestCase {
         compare(field.text, "7000")
     }
 
-    function test_colourChangeRecoloursTableRows() {
+    function test_colourChangeRecoloursRowsAndBars() {
         // An under-alarm cell: weight 5 below its lower alarm 10.
         feed([[1, 5, 1]])
         weighing().setMinErrData(2, 1, 10)
@@ -263,6 +263,11 @@ TestCase {
         var rows = mainRows()
         var row = rows.rowOf(2, 1)
         tryVerify(function() { return Qt.colorEqual(rows.get(row).widthColor, "Purple") }, 2000)
+        var bars = findChild(workspace(), "myBarChartParent").mainChart.rows
+        tryVerify(function() {
+            var bar = bars.rowOf(2, 1)
+            return bar >= 0 && Qt.colorEqual(bars.get(bar).barColor, "Purple")
+        }, 2000, "bar in the alarm colour")
 
         var s = settings()
         openSettings()
@@ -275,6 +280,11 @@ TestCase {
         verify(Qt.colorEqual(page().underload_name3, "#00ff00"))
         verify(Qt.colorEqual(control("underAlarmColorButton").stateColor, "#00ff00"))
         tryVerify(function() { return Qt.colorEqual(rows.get(row).widthColor, "#00ff00") }, 2000)
+        // The bar of the same cell takes the new colour too.
+        tryVerify(function() {
+            var bar = bars.rowOf(2, 1)
+            return bar >= 0 && Qt.colorEqual(bars.get(bar).barColor, "#00ff00")
+        }, 2000, "bar recoloured")
     }
 
     function test_manualOpensInTheBrowser() {
