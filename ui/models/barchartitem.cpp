@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -302,11 +303,14 @@ void BarChartItem::paintRuler(QPainter *painter, const QRectF &strip, const QVec
     font.setPixelSize(20);
     painter->setFont(font);
     painter->setPen(Qt::white);
+    const QFontMetricsF metrics(font);
     for (int i = 0; i < ticks.size(); ++i) {
         const double x = ticks.at(i);
         const QString label = i == 0 ? QStringLiteral("0") + name : BarRules::tickLabel(x, propo);
         painter->drawLine(QPointF(x + 0.5, strip.top()), QPointF(x + 0.5, strip.bottom()));
-        painter->drawText(QRectF(x + 3, strip.top(), strip.width(), strip.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        // A label wider than the room right of its tick ends at the strip's edge.
+        const double labelX = std::min(x + 3, strip.right() - metrics.horizontalAdvance(label));
+        painter->drawText(QRectF(labelX, strip.top(), strip.width(), strip.height()), Qt::AlignLeft | Qt::AlignVCenter,
                           label);
     }
 }
