@@ -57,19 +57,6 @@ Item {
         onScannewAllCZSignal: myComponetAPP.scannewAllCZSignal()
     }
 
-    // Every reading reaches the table and bar chart views, shown or not.
-    Connections {
-        target: myComponetAPP.weightingControl1
-        function onReadCellDataSignal() {
-            myComponetAPP.deliver(myTableParent, "setTableData", arguments)
-            myComponetAPP.deliver(myBarChartParent, "setTableData", arguments)
-        }
-        function onReadGroupCellDataSignal() {
-            myComponetAPP.deliver(myTableParent, "setGroupTableData", arguments)
-            myComponetAPP.deliver(myBarChartParent, "setGroupBarData", arguments)
-        }
-    }
-
     Connections {
         target: projectControl1.Json
         function onUpLoadTableSetPartSetSignal(rect3, rect4, rect7, rect8, rect10, rect5, rect6) {
@@ -146,6 +133,9 @@ Item {
             }
         }
 
+        // One view per tab. The table and bar chart views take every reading
+        // of the controller straight into their C++ row models, shown or not;
+        // no script handler runs per reading.
         StackLayout {
             id: pageStack
             objectName: "workspacePageStack"
@@ -274,12 +264,6 @@ Item {
         var signals = [null, tableSetSignal, barChartSetSignal, planSetSignal, linePlotSetSignal]
         if (signals[tabBar.currentIndex])
             signals[tabBar.currentIndex]()
-    }
-
-    // A view receives the readings once it offers the named function.
-    function deliver(view, method, args) {
-        if (typeof view[method] === "function")
-            view[method].apply(view, args)
     }
 
     function takeSwitch(name, value) {
