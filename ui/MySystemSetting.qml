@@ -47,6 +47,7 @@ Popup {
     padding: 0
     modal: true
     dim: false
+    focus: true
     closePolicy: Popup.CloseOnEscape
     font.family: "Microsoft YaHei"
     background: Rectangle { color: "white" }

@@ -80,6 +80,17 @@ TestCase {
         }, 3000, "cells in the main table")
     }
 
+    function test_escapeAndCloseButtonCloseThePage() {
+        openSettings()
+        keyClick(Qt.Key_Escape)
+        tryVerify(function() { return !settings().visible }, 2000)
+        verify(!workspace().settingsVisible)
+        openSettings()
+        mouseClick(control("closeSettingsButton"))
+        tryVerify(function() { return !settings().visible }, 2000)
+        verify(!workspace().settingsVisible)
+    }
+
     function test_displayCommandFollowsTheSwitches() {
         openSettings()
         var digit = control("digitDisplaySwitch")
