@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QQmlEngine>
 #include <QStandardPaths>
 
 namespace {
@@ -27,6 +28,10 @@ ProjectControl::ProjectControl(QObject *parent)
     m_Json = new MyJson(this);
     m_ownController = std::make_unique<WeightingConTrol>(this);
     m_weightControl = m_ownController.get();
+    // The controller has no Qt parent; without this the JavaScript engine
+    // would take it over when getWeightingConTrol() returns it to QML and
+    // delete it at its next garbage collection.
+    QQmlEngine::setObjectOwnership(m_weightControl, QQmlEngine::CppOwnership);
     m_Json->setPages(m_weightControl);
     m_weightControl->setConFactor(m_conFactor);
     m_permissions = new Permissions(this);

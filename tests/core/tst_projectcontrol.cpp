@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QPointer>
 #include <QtTest>
 
 #include <csignal>
@@ -552,6 +553,14 @@ void TestProjectControl::qmlTypeReachesItsParts()
     QCOMPARE(parts.toDouble(), 1.0);
     QCOMPARE(control->projectFile(), m_dir->filePath("q1/q1.VORNPRO"));
     QVERIFY(control->weightControl()->page(2)->cell(3));
+
+    // The controller handed to QML stays the project controller's: a garbage
+    // collection after getWeightingConTrol() must not delete it.
+    QPointer<WeightingConTrol> controller = control->weightControl();
+    engine.collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(controller);
+    QCOMPARE(QQmlEngine::objectOwnership(controller), QQmlEngine::CppOwnership);
 }
 
 QTEST_GUILESS_MAIN(TestProjectControl)
