@@ -3,8 +3,9 @@
 // the table container's timer calls qmlRequestReflsh(): intake, total, groups
 // and the publication of every record, which the main table's and the main
 // bar chart's row models take in and announce. Prints the median and 99th
-// percentile milliseconds per tick, once with the models alone and once with
-// a QML handler per publication as the workspace relays the readings.
+// percentile milliseconds per tick, once as the program does it (the models
+// take the publications in C++) and once with a QML handler per publication
+// added, the cost a script relay of the readings would have.
 #include "core/hubdatagram.h"
 #include "core/weightingcontrol.h"
 #include "links/blecellstate.h"
@@ -68,8 +69,8 @@ Figures figures(std::vector<double> values)
     return {at(0.5), at(0.99)};
 }
 
-// The workspace's relay: one QML handler per publication that hands the
-// arguments on to the views.
+// A script relay: one QML handler per publication that hands the arguments
+// on to whatever offers the named method.
 const char RelayQml[] = R"(
 import QtQuick 2.15
 Item {
