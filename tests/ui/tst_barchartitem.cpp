@@ -164,6 +164,31 @@ void TestBarChartItem::markersFollowTheirSwitches()
     m_item->setShowWarnMarkers(true);
     image = render();
     QVERIFY(near(image.pixelColor(878, y), QColor("Orange"), 30));
+
+    // Brackets: "[" from 40 / 0.25 = 160, "]" ending at 100 / 0.25 = 400,
+    // 3-pixel black lines one pixel above and below the bar.
+    m_item->setShowAlarmMarkers(false);
+    m_item->setShowWarnMarkers(false);
+    m_model->setTableData(2, 2, 0, 0, QStringLiteral("CZ"), 0, 100, 40, 220, 40, 240, 20, 1, 0, 1, nullptr);
+    const int top = 20 + 25 + 2;
+    QCOMPARE(render().pixelColor(160, top + 10), QColor(Qt::white));
+    m_item->setShowMinMax(true);
+    image = render();
+    QCOMPARE(image.pixelColor(160, top + 10), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(399, top + 10), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(200, top + 10), QColor(Qt::white));
+
+    // Names in black at the bar's left.
+    const auto darkPixels = [](const QImage &picture, int row) {
+        int dark = 0;
+        for (int x = 0; x < 100; ++x)
+            dark += picture.pixelColor(x, 20 + row * 25 + 12).lightness() < 60 ? 1 : 0;
+        return dark;
+    };
+    m_item->setShowMinMax(false);
+    QCOMPARE(darkPixels(render(), 1), 0);
+    m_item->setShowNames(true);
+    QVERIFY(darkPixels(render(), 1) > 5);
 }
 
 QTEST_MAIN(TestBarChartItem)
