@@ -3,6 +3,7 @@
 
 #include "links/advertisementsource.h"
 
+#include <QBluetoothAddress>
 #include <QBluetoothDeviceInfo>
 #include <QByteArray>
 #include <QMap>
@@ -39,6 +40,10 @@ public slots:
 signals:
     void deviceFound(QBluetoothDeviceInfo info);
     void deviceUpdated(QBluetoothDeviceInfo info, QBluetoothDeviceInfo::Fields updatedFields);
+    // Part of the watcher's published interface; advertisements travel through
+    // deviceUpdated(), so the watcher itself never emits this one.
+    void deviceDataChanged(QBluetoothAddress address, QBluetoothDeviceInfo::Fields fields,
+                           short rssi, BleScan2::ManufacturerData manufacturerData);
     void scanFinished();
 
 private:
