@@ -42,8 +42,18 @@ session() {
         (sleep 15 && import -window root "$work/screenshot.png" && echo "screenshot: $work/screenshot.png") &
     fi
     echo "vornView runs in $work (hub simulator output: hubsim.jsonl, log: log/)"
+    ./vornView &
+    local program=$!
+    echo "$program" > vornView.pid
+    # Ctrl+C and SIGTERM reach the program, which saves its project and
+    # quits; the simulators end after it.
+    trap 'kill -TERM "$program" 2>/dev/null || true' INT TERM
     local status=0
-    ./vornView || status=$?
+    while kill -0 "$program" 2>/dev/null; do
+        wait "$program" && status=0 || status=$?
+    done
+    trap - INT TERM
+    rm -f vornView.pid
     kill "$hubsim" "$serialsim" 2>/dev/null || true
     wait "$hubsim" "$serialsim" 2>/dev/null || true
     return "$status"
@@ -82,7 +92,16 @@ fi
 self="$root/tools/try-without-hardware.sh"
 export VORN_BUILD_DIR="$build"
 if [ "$use_xvfb" = 1 ]; then
+    # The virtual display runs in a session of its own: an X server quits on
+    # Ctrl+C, which would take the program's display away before it saved.
     export VORN_TRY_SCREENSHOT=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tests/netns-run.sh" "$self" --inside-namespace
+    setsid xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tests/netns-run.sh" "$self" --inside-namespace &
+    display=$!
+    trap 'kill -TERM "$(cat "$work/vornView.pid" 2>/dev/null)" 2>/dev/null || true' INT TERM
+    status=0
+    while kill -0 "$display" 2>/dev/null; do
+        wait "$display" && status=0 || status=$?
+    done
+    exit "$status"
 fi
 exec "$root/tests/netns-run.sh" "$self" --inside-namespace
