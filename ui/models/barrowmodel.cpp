@@ -4,8 +4,6 @@
 #include "ui/models/barrules.h"
 #include "ui/models/cellinfotext.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QtMath>
 
 #include <algorithm>
@@ -20,12 +18,8 @@ bool sameValue(double a, double b)
 
 } // namespace
 
-BarRowModel::BarRowModel(QObject *parent) : CellRowModel(parent)
+BarRowModel::BarRowModel(QObject *parent) : ColouredRowModel(parent)
 {
-    // State texts follow the interface language: a newly installed catalogue
-    // re-announces every row.
-    if (QCoreApplication *app = QCoreApplication::instance())
-        app->installEventFilter(this);
 }
 
 QHash<int, QByteArray> BarRowModel::roleNames() const
@@ -48,7 +42,7 @@ FigureState::Result BarRowModel::figureState(const CellRow &row) const
 {
     const TableRules::Thresholds limits{double(row.minErr001), double(row.minWarn001), double(row.maxWarn001),
                                         double(row.maxErr001)};
-    return FigureState::evaluate(row.width1, limits, row.state001, m_columns, m_palette, LanguageFlag::isChinese());
+    return FigureState::evaluate(row.width1, limits, row.state001, columns(), palette(), LanguageFlag::isChinese());
 }
 
 QVariant BarRowModel::derivedData(const CellRow &row, int role) const
@@ -99,13 +93,6 @@ void BarRowModel::adaptAxes()
         }
     }
     emit axisX1Announced();
-}
-
-bool BarRowModel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
-        announceAllChanged();
-    return CellRowModel::eventFilter(watched, event);
 }
 
 QString BarRowModel::infoText(int row, const QString &unit) const
@@ -190,109 +177,3 @@ void BarRowModel::resetChartWidth()
     setChartWidth(0);
 }
 
-void BarRowModel::recolor()
-{
-    announceAllChanged();
-}
-
-void BarRowModel::setColor(QString &field, const QString &color)
-{
-    if (field == color)
-        return;
-    field = color;
-    emit paletteChanged();
-    recolor();
-}
-
-void BarRowModel::setUnderloadColor(const QString &color)
-{
-    setColor(m_palette.underload3, color);
-}
-
-void BarRowModel::resetUnderloadColor()
-{
-    setUnderloadColor(TableRules::Palette().underload3);
-}
-
-void BarRowModel::setOverloadColor(const QString &color)
-{
-    setColor(m_palette.overload4, color);
-}
-
-void BarRowModel::resetOverloadColor()
-{
-    setOverloadColor(TableRules::Palette().overload4);
-}
-
-void BarRowModel::setUnderwarnColor(const QString &color)
-{
-    setColor(m_palette.underwarn7, color);
-}
-
-void BarRowModel::resetUnderwarnColor()
-{
-    setUnderwarnColor(TableRules::Palette().underwarn7);
-}
-
-void BarRowModel::setOverwarnColor(const QString &color)
-{
-    setColor(m_palette.overwarn8, color);
-}
-
-void BarRowModel::resetOverwarnColor()
-{
-    setOverwarnColor(TableRules::Palette().overwarn8);
-}
-
-void BarRowModel::setColumn(bool &field, int value)
-{
-    // Only the two switch values mean anything; others are ignored.
-    if (value != ColumnShown && value != ColumnHidden)
-        return;
-    const bool shown = value == ColumnShown;
-    if (field == shown)
-        return;
-    field = shown;
-    emit columnsChanged();
-    recolor();
-}
-
-void BarRowModel::setRect3(int value)
-{
-    setColumn(m_columns.underAlarm, value);
-}
-
-void BarRowModel::resetRect3()
-{
-    setRect3(ColumnShown);
-}
-
-void BarRowModel::setRect4(int value)
-{
-    setColumn(m_columns.overAlarm, value);
-}
-
-void BarRowModel::resetRect4()
-{
-    setRect4(ColumnShown);
-}
-
-void BarRowModel::setRect7(int value)
-{
-    setColumn(m_columns.underWarn, value);
-}
-
-void BarRowModel::resetRect7()
-{
-    setRect7(ColumnShown);
-}
-
-void BarRowModel::setRect8(int value)
-{
-    setColumn(m_columns.overWarn, value);
-}
-
-void BarRowModel::resetRect8()
-{
-    setRect8(ColumnShown);
-}

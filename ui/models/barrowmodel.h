@@ -1,7 +1,7 @@
 #ifndef BARROWMODEL_H
 #define BARROWMODEL_H
 
-#include "ui/models/cellrowmodel.h"
+#include "ui/models/colouredrowmodel.h"
 #include "ui/models/figurestate.h"
 #include "ui/models/tablerules.h"
 
@@ -11,28 +11,17 @@
 // (`cellMaxData`); `propo001` is the weight per pixel of a row's axis. With
 // axis adaptation on, the axes follow the total and the largest cell weight
 // whenever the last row's data arrive.
-class BarRowModel : public CellRowModel
+class BarRowModel : public ColouredRowModel
 {
     Q_OBJECT
     Q_PROPERTY(double allTotalData READ allTotalData WRITE setAllTotalData RESET resetAllTotalData NOTIFY allTotalDataChanged)
     Q_PROPERTY(double cellMaxData READ cellMaxData WRITE setCellMaxData RESET resetCellMaxData NOTIFY cellMaxDataChanged)
     Q_PROPERTY(bool axisAdaptive READ axisAdaptive WRITE setAxisAdaptive RESET resetAxisAdaptive NOTIFY axisAdaptiveChanged)
     Q_PROPERTY(double chartWidth READ chartWidth WRITE setChartWidth RESET resetChartWidth NOTIFY chartWidthChanged)
-    Q_PROPERTY(QString underload_name3 READ underloadColor WRITE setUnderloadColor RESET resetUnderloadColor NOTIFY paletteChanged)
-    Q_PROPERTY(QString overload_name4 READ overloadColor WRITE setOverloadColor RESET resetOverloadColor NOTIFY paletteChanged)
-    Q_PROPERTY(QString underwarn_name7 READ underwarnColor WRITE setUnderwarnColor RESET resetUnderwarnColor NOTIFY paletteChanged)
-    Q_PROPERTY(QString overwarn_name8 READ overwarnColor WRITE setOverwarnColor RESET resetOverwarnColor NOTIFY paletteChanged)
-    Q_PROPERTY(int rect3_d READ rect3 WRITE setRect3 RESET resetRect3 NOTIFY columnsChanged)
-    Q_PROPERTY(int rect4_d READ rect4 WRITE setRect4 RESET resetRect4 NOTIFY columnsChanged)
-    Q_PROPERTY(int rect7_d READ rect7 WRITE setRect7 RESET resetRect7 NOTIFY columnsChanged)
-    Q_PROPERTY(int rect8_d READ rect8 WRITE setRect8 RESET resetRect8 NOTIFY columnsChanged)
 
 public:
     static constexpr double DefaultAllTotalData = 2500;
     static constexpr double DefaultCellMaxData = 250;
-    // Column switch values as the workspace keeps them.
-    static constexpr int ColumnShown = 85;
-    static constexpr int ColumnHidden = 84;
 
     enum DerivedRole { PropoRole = FirstDerivedRole, BarLengthRole, BarColorRole, StateTextRole };
 
@@ -53,32 +42,6 @@ public:
     void setChartWidth(double width);
     void resetChartWidth();
 
-    QString underloadColor() const { return m_palette.underload3; }
-    void setUnderloadColor(const QString &color);
-    void resetUnderloadColor();
-    QString overloadColor() const { return m_palette.overload4; }
-    void setOverloadColor(const QString &color);
-    void resetOverloadColor();
-    QString underwarnColor() const { return m_palette.underwarn7; }
-    void setUnderwarnColor(const QString &color);
-    void resetUnderwarnColor();
-    QString overwarnColor() const { return m_palette.overwarn8; }
-    void setOverwarnColor(const QString &color);
-    void resetOverwarnColor();
-
-    int rect3() const { return switchValue(m_columns.underAlarm); }
-    void setRect3(int value);
-    void resetRect3();
-    int rect4() const { return switchValue(m_columns.overAlarm); }
-    void setRect4(int value);
-    void resetRect4();
-    int rect7() const { return switchValue(m_columns.underWarn); }
-    void setRect7(int value);
-    void resetRect7();
-    int rect8() const { return switchValue(m_columns.overWarn); }
-    void setRect8(int value);
-    void resetRect8();
-
     // What the painter and the information menu need of one row.
     double propo(const CellRow &row) const;
     FigureState::Result figureState(const CellRow &row) const;
@@ -90,8 +53,6 @@ public:
     Q_INVOKABLE double axisFieldValue(int axis, const QString &text) const;
     // Sets an axis maximum from its field; false when the text is no number.
     Q_INVOKABLE bool applyAxisField(int axis, const QString &text);
-    // Recolours every bar (the state colours changed).
-    Q_INVOKABLE void recolor();
     // One adaptation step now: X1 to the total row, X2 to the largest cell.
     Q_INVOKABLE void adaptAxes();
 
@@ -100,8 +61,6 @@ signals:
     void cellMaxDataChanged();
     void axisAdaptiveChanged();
     void chartWidthChanged();
-    void paletteChanged();
-    void columnsChanged();
     // The rulers repaint: X1 after every adaptation, X2 when it moved.
     void axisX1Announced();
     void axisX2Announced();
@@ -109,19 +68,12 @@ signals:
 protected:
     QVariant derivedData(const CellRow &row, int role) const override;
     void readingApplied(int row) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static int switchValue(bool shown) { return shown ? ColumnShown : ColumnHidden; }
-    void setColor(QString &field, const QString &color);
-    void setColumn(bool &field, int value);
-
     double m_allTotalData = DefaultAllTotalData;
     double m_cellMaxData = DefaultCellMaxData;
     bool m_axisAdaptive = false;
     double m_chartWidth = 0;
-    TableRules::Palette m_palette;
-    TableRules::Columns m_columns;
 };
 
 #endif

@@ -3,16 +3,10 @@
 #include "app/languageflag.h"
 #include "ui/models/weighingtype.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLocale>
 
-TableRowModel::TableRowModel(QObject *parent) : CellRowModel(parent)
+TableRowModel::TableRowModel(QObject *parent) : ColouredRowModel(parent)
 {
-    // State and type texts follow the interface language: a newly installed
-    // catalogue re-announces every row.
-    if (QCoreApplication *app = QCoreApplication::instance())
-        app->installEventFilter(this);
 }
 
 QHash<int, QByteArray> TableRowModel::roleNames() const
@@ -36,11 +30,11 @@ QVariant TableRowModel::derivedData(const CellRow &row, int role) const
                                         double(row.maxErr001)};
     switch (role) {
     case WidthColorRole:
-        return TableRules::valueColor(row.width1, limits, m_columns, m_palette);
+        return TableRules::valueColor(row.width1, limits, columns(), palette());
     case MinColorRole:
-        return TableRules::valueColor(row.minWidth001, limits, m_columns, m_palette);
+        return TableRules::valueColor(row.minWidth001, limits, columns(), palette());
     case MaxColorRole:
-        return TableRules::valueColor(row.maxWidth001, limits, m_columns, m_palette);
+        return TableRules::valueColor(row.maxWidth001, limits, columns(), palette());
     case StateTextRole:
         return TableRules::stateCell(row.pageId001, row.index001, row.state001, row.battery001, row.rssi001,
                                      LanguageFlag::isChinese())
@@ -61,115 +55,6 @@ QVariant TableRowModel::derivedData(const CellRow &row, int role) const
     }
 }
 
-bool TableRowModel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
-        announceAllChanged();
-    return CellRowModel::eventFilter(watched, event);
-}
-
-void TableRowModel::setColor(QString &field, const QString &color)
-{
-    if (field == color)
-        return;
-    field = color;
-    emit paletteChanged();
-    recolor();
-}
-
-void TableRowModel::setUnderloadColor(const QString &color)
-{
-    setColor(m_palette.underload3, color);
-}
-
-void TableRowModel::resetUnderloadColor()
-{
-    setUnderloadColor(TableRules::Palette().underload3);
-}
-
-void TableRowModel::setOverloadColor(const QString &color)
-{
-    setColor(m_palette.overload4, color);
-}
-
-void TableRowModel::resetOverloadColor()
-{
-    setOverloadColor(TableRules::Palette().overload4);
-}
-
-void TableRowModel::setUnderwarnColor(const QString &color)
-{
-    setColor(m_palette.underwarn7, color);
-}
-
-void TableRowModel::resetUnderwarnColor()
-{
-    setUnderwarnColor(TableRules::Palette().underwarn7);
-}
-
-void TableRowModel::setOverwarnColor(const QString &color)
-{
-    setColor(m_palette.overwarn8, color);
-}
-
-void TableRowModel::resetOverwarnColor()
-{
-    setOverwarnColor(TableRules::Palette().overwarn8);
-}
-
-void TableRowModel::setColumn(bool &field, int value)
-{
-    // Only the two switch values mean anything; others are ignored.
-    if (value != ColumnShown && value != ColumnHidden)
-        return;
-    const bool shown = value == ColumnShown;
-    if (field == shown)
-        return;
-    field = shown;
-    emit columnsChanged();
-    recolor();
-}
-
-void TableRowModel::setRect3(int value)
-{
-    setColumn(m_columns.underAlarm, value);
-}
-
-void TableRowModel::resetRect3()
-{
-    setRect3(ColumnShown);
-}
-
-void TableRowModel::setRect4(int value)
-{
-    setColumn(m_columns.overAlarm, value);
-}
-
-void TableRowModel::resetRect4()
-{
-    setRect4(ColumnShown);
-}
-
-void TableRowModel::setRect7(int value)
-{
-    setColumn(m_columns.underWarn, value);
-}
-
-void TableRowModel::resetRect7()
-{
-    setRect7(ColumnShown);
-}
-
-void TableRowModel::setRect8(int value)
-{
-    setColumn(m_columns.overWarn, value);
-}
-
-void TableRowModel::resetRect8()
-{
-    setRect8(ColumnShown);
-}
-
 void TableRowModel::updateCounters()
 {
     flush();
@@ -178,11 +63,6 @@ void TableRowModel::updateCounters()
         return;
     m_counters = counters;
     emit countersChanged();
-}
-
-void TableRowModel::recolor()
-{
-    announceAllChanged();
 }
 
 int TableRowModel::assignGroupToSelected(int group)
