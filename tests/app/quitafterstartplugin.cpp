@@ -10,10 +10,10 @@ class QuitAfterStartPlugin : public QGenericPlugin
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "quitafterstartplugin.json")
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &paramList) override
     {
         Q_UNUSED(key)
-        Q_UNUSED(specification)
+        Q_UNUSED(paramList)
         auto *owner = new QObject;
         // Long enough for the main window to be created; a window that fails
         // ends the run with -1 before this.
