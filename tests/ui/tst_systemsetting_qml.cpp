@@ -1,7 +1,6 @@
-#include "app/qmllanguage.h"
-#include "app/qmltypes.h"
-#include "core/testdatagrams.h"
-#include "core/weightingcontrol.h"
+#include "ui/hubfeed.h"
+#include "ui/qmlwindowtestsetup.h"
+#include "ui/workingfolder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -9,51 +8,16 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QQmlContext>
-#include <QQmlEngine>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QtQuickTest>
-
-#include <memory>
-
-// Delivers hub datagrams to the weighing controller exactly as its hub link
-// does. records: [index, weight, state, boxType] per cell of the page.
-class HubFeed : public QObject
-{
-    Q_OBJECT
-public:
-    using QObject::QObject;
-
-    Q_INVOKABLE void send(QObject *controller, int page, const QVariantList &records) const
-    {
-        auto *control = qobject_cast<WeightingConTrol *>(controller);
-        if (!control)
-            return;
-        QVector<HubCellRecord> cells;
-        for (const QVariant &entry : records) {
-            const QVariantList r = entry.toList();
-            cells.append(hubRecord(r.value(0).toInt(), r.value(1).toInt(), r.value(2, 1).toInt(), r.value(3).toInt()));
-        }
-        QByteArray bytes = hubDatagram(page, cells);
-        control->udpReadData(bytesOf(bytes), bytes.size());
-    }
-};
 
 // The working directory's files and settings, and the URLs handed to the
 // desktop (the manual), which a test must not really open.
-class TestFiles : public QObject
+class TestFiles : public WorkingFolder
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    using WorkingFolder::WorkingFolder;
 
-    Q_INVOKABLE QString url() const { return QUrl::fromLocalFile(QDir::currentPath()).toString(); }
-    Q_INVOKABLE void setSetting(const QString &file, const QString &key, const QVariant &value) const
-    {
-        QSettings(file, QSettings::IniFormat).setValue(key, value);
-    }
     Q_INVOKABLE QString read(const QString &path) const
     {
         QFile file(path.startsWith(QLatin1String("file:")) ? QUrl(path).toLocalFile() : path);
@@ -70,10 +34,6 @@ public:
         return files;
     }
     Q_INVOKABLE QStringList openedUrls() const { return m_opened; }
-    Q_INVOKABLE QVariant setting(const QString &file, const QString &key) const
-    {
-        return QSettings(file, QSettings::IniFormat).value(key);
-    }
 
 public slots:
     void openUrl(const QUrl &url) { m_opened << url.toString(); }
@@ -123,55 +83,20 @@ private:
     QString m_output;
 };
 
-class Setup : public QObject
-{
-    Q_OBJECT
-public:
-    explicit Setup(QApplication *app) : m_app(app) {}
-
-public slots:
-    void applicationAvailable()
-    {
-        registerQmlTypes();
-        m_startup.load(QStringLiteral(":/lang_zh_CN.qm"));
-        m_app->installTranslator(&m_startup);
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_files, "openUrl");
-    }
-
-    void qmlEngineAvailable(QQmlEngine *engine)
-    {
-        m_folder = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_folder->path());
-        m_language = std::make_unique<QmlLanguage>(m_app, engine);
-        engine->rootContext()->setContextProperty(QStringLiteral("qmlLanguage"), m_language.get());
-        engine->rootContext()->setContextProperty(QStringLiteral("testFiles"), &m_files);
-        engine->rootContext()->setContextProperty(QStringLiteral("hubFeed"), &m_feed);
-        engine->rootContext()->setContextProperty(QStringLiteral("hubSimulator"), &m_simulator);
-    }
-
-    void cleanupTestCase()
-    {
-        m_simulator.stop();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        m_language.reset();
-        QDir::setCurrent(QDir::tempPath());
-        m_folder.reset();
-    }
-
-private:
-    QApplication *m_app;
-    QTranslator m_startup;
-    TestFiles m_files;
-    HubFeed m_feed;
-    HubSimulator m_simulator;
-    std::unique_ptr<QmlLanguage> m_language;
-    std::unique_ptr<QTemporaryDir> m_folder;
-};
-
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Setup setup(&app);
+    TestFiles files;
+    HubFeed feed;
+    HubSimulator simulator;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &files, "openUrl");
+    QmlWindowTestSetup setup(&app, {{QStringLiteral("testFiles"), &files},
+                                    {QStringLiteral("hubFeed"), &feed},
+                                    {QStringLiteral("hubSimulator"), &simulator}});
+    QObject::connect(&setup, &QmlWindowTestSetup::finishing, [&simulator] {
+        simulator.stop();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    });
     return quick_test_main_with_setup(argc, argv, VORN_SYSTEMSETTING_TEST_NAME, VORN_SYSTEMSETTING_QML_TEST_DIR, &setup);
 }
 

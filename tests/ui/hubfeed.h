@@ -1,0 +1,19 @@
+#ifndef HUBFEED_H
+#define HUBFEED_H
+
+#include <QObject>
+#include <QVariantList>
+
+// Delivers hub datagrams to the weighing controller exactly as its hub link
+// does, so the window sees cells the way the operator does.
+class HubFeed : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // records: [index, weight, state, boxType] per cell of the page.
+    Q_INVOKABLE void send(QObject *controller, int page, const QVariantList &records) const;
+};
+
+#endif
