@@ -1,3 +1,4 @@
+#include "bench/common/timingfigures.h"
 #include "ui/models/barchartitem.h"
 #include "ui/models/barrowmodel.h"
 
@@ -7,7 +8,6 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -19,12 +19,6 @@ constexpr int CellsPerHubPage = 105;
 constexpr int BluetoothCells = 999;
 constexpr int Groups = 19;
 constexpr int Ticks = 60;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 // One publication round as the controller sends it: the total, the cells
 // page by page, then the groups. Weights drift from tick to tick.

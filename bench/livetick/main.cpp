@@ -6,68 +6,24 @@
 // percentile milliseconds per tick, once as the program does it (the models
 // take the publications in C++) and once with a QML handler per publication
 // added, the cost a script relay of the readings would have.
-#include "core/hubdatagram.h"
+#include "bench/common/fullinstallationload.h"
+#include "bench/common/timingfigures.h"
 #include "core/weightingcontrol.h"
-#include "links/blecellstate.h"
 #include "ui/models/barrowmodel.h"
 #include "ui/models/tablerowmodel.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTextStream>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace {
 
-constexpr int HubPages = 20;
-constexpr int CellsPerHubPage = 100;
-constexpr int WirelessCells = 999;
-constexpr int Groups = 19;
 constexpr int Ticks = 300;
-
-QString wirelessAddress(int index)
-{
-    return QStringLiteral("00:80:E1:26:%1:%2")
-        .arg(index >> 8, 2, 16, QLatin1Char('0'))
-        .arg(index & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
-// A hub's datagram: every cell moves a little from tick to tick, some cross
-// their thresholds, one in fifty reports a fault.
-QByteArray datagram(int page, int tick)
-{
-    QByteArray bytes(HubDatagram::HeaderSize, '\0');
-    const quint16 tag = quint16(HubDatagram::TagBase + page);
-    bytes[2] = char(tag & 0xFF);
-    bytes[3] = char(tag >> 8);
-    for (int index = 1; index <= CellsPerHubPage; ++index) {
-        const int weight = 1000 + (index * 37 + tick * 11) % 4500;
-        const char state = (index + tick) % 50 == 0 ? 3 : 1;
-        const char record[8] = {char(index), 0, state, 0, 2, 0, char(weight & 0xFF), char(weight >> 8)};
-        bytes.append(record, 8);
-    }
-    return bytes;
-}
-
-struct Figures
-{
-    double median;
-    double p99;
-};
-
-Figures figures(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const auto at = [&](double share) { return values.at(size_t(share * double(values.size() - 1))); };
-    return {at(0.5), at(0.99)};
-}
 
 // A script relay: one QML handler per publication that hands the arguments
 // on to whatever offers the named method.
@@ -94,17 +50,6 @@ class Session
 public:
     Session()
     {
-        for (int page = 0; page < HubPages; ++page) {
-            for (int index = 1; index <= CellsPerHubPage; ++index) {
-                control.createCell(page, index);
-                control.qmlSetGroup(page, index, 1 + (page * CellsPerHubPage + index) % Groups);
-            }
-        }
-        control.createCell(1, 0); // the total
-        for (int index = 1; index <= WirelessCells; ++index) {
-            addresses.push_back(wirelessAddress(index));
-            control.bleAddOnlineDevice(addresses.back(), index);
-        }
         table.setController(&control);
         bars.setController(&control);
         bars.setChartWidth(1240);
@@ -116,20 +61,7 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        for (int page = 0; page < HubPages; ++page) {
-            QByteArray bytes = datagram(page, n);
-            control.udpReadData(reinterpret_cast<uint8_t *>(bytes.data()), bytes.size());
-        }
-        for (int index = 1; index <= WirelessCells; ++index) {
-            bleCellState record;
-            record.cellIndex = quint16(index);
-            record.online = 1;
-            record.curData = qint16(500 + (index * 13 + n * 7) % 4000);
-            record.battery = 90;
-            setCellAddress(record, addresses[size_t(index - 1)]);
-            setCellRssi(record, -60 - index % 30);
-            control.bleReadData(record, addresses[size_t(index - 1)]);
-        }
+        load.arrive(n);
         control.qmlRequestReflsh();
         table.flush();
         bars.flush();
@@ -146,9 +78,10 @@ public:
     }
 
     WeightingConTrol control;
+    // Hub weights spread over 4500 from 1000, one cell in fifty reporting a fault.
+    FullInstallationLoad load{control, 4500, 50};
     TableRowModel table;
     BarRowModel bars;
-    std::vector<QString> addresses;
 };
 
 } // namespace

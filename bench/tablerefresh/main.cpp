@@ -1,3 +1,4 @@
+#include "bench/common/timingfigures.h"
 #include "core/weightingcelldata.h"
 #include "core/weightingcontrol.h"
 #include "core/weightingdata.h"
@@ -7,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -18,12 +18,6 @@ constexpr int HubPages = 20;
 constexpr int CellsPerHubPage = 105;
 constexpr int BluetoothCells = 999;
 constexpr int Ticks = 200;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 // Median milliseconds of one tick: a new reading for every cell, then the
 // refresh with its publication (and, when connected, the row model matching
