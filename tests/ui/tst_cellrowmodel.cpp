@@ -1,5 +1,6 @@
 #include "app/languageflag.h"
 #include "core/weightingcelldata.h"
+#include "ui/cellrowkeys.h"
 #include "ui/models/tablerowmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -30,18 +31,6 @@ struct Publisher
                                 0, 1, 0, 1, nullptr);
     }
 };
-
-QVector<QPair<int, int>> keys(const CellRowModel &model)
-{
-    QVector<QPair<int, int>> result;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QModelIndex i = model.index(row);
-        result.append({i.data(CellRowModel::PageIdRole).toInt(), i.data(CellRowModel::IndexRole).toInt()});
-    }
-    return result;
-}
-
-using Keys = QVector<QPair<int, int>>;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "core/weightingcelldata.h"
 #include "core/weightingcontrol.h"
 #include "core/weightingdata.h"
+#include "ui/cellrowkeys.h"
 #include "ui/models/tablerowmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -9,18 +10,6 @@
 #include <memory>
 
 namespace {
-
-using Keys = QVector<QPair<int, int>>;
-
-Keys keys(const CellRowModel &model)
-{
-    Keys result;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QModelIndex i = model.index(row);
-        result.append({i.data(CellRowModel::PageIdRole).toInt(), i.data(CellRowModel::IndexRole).toInt()});
-    }
-    return result;
-}
 
 QVariant role(const CellRowModel &model, int row, int role)
 {

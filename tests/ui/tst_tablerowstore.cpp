@@ -1,4 +1,5 @@
 #include "project/myjson.h"
+#include "ui/cellrowkeys.h"
 #include "ui/models/tablerowmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -9,18 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-using Keys = QVector<QPair<int, int>>;
-
-Keys keys(const CellRowModel &model)
-{
-    Keys result;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QModelIndex i = model.index(row);
-        result.append({i.data(CellRowModel::PageIdRole).toInt(), i.data(CellRowModel::IndexRole).toInt()});
-    }
-    return result;
-}
 
 QJsonObject cell(const QString &page, const QString &index, int typeFlag)
 {
