@@ -6,31 +6,45 @@
 namespace {
 
 // One frame as the hub-frame decoding receives it: the record's bytes, the
-// four bytes after them (what a short line leaves of an earlier one) and
-// whether it arrived on the user-interface thread.
+// four bytes after them (what a short line leaves of an earlier one), the
+// replay time shown with it and whether it arrived on the user-interface thread.
 struct Frame
 {
     QByteArray bytes;
     QByteArray after;
+    QString time;
     bool onGuiThread;
 };
 
-class Receiver
+// A replay source with everything it hands over collected.
+struct Replay
 {
-public:
-    explicit Receiver(DataSourceLocal *source)
+    Replay()
     {
-        QObject::connect(source, &DataSourceLocal::dataLocalReadSignal, source, [this](uint8_t *data, int len) {
+        QObject::connect(&source, &DataSourceLocal::dataLocalReadSignal, &source, [this](uint8_t *data, int len) {
             const auto *bytes = reinterpret_cast<const char *>(data);
             frames.append({QByteArray(bytes, len),
                            QByteArray(bytes + len, std::min(4, DataSourceLocalThread::frameSize - len)),
-                           QThread::currentThread() == QCoreApplication::instance()->thread()});
-            if (onFrame)
-                onFrame();
+                           source.dataTime(), QThread::currentThread() == QCoreApplication::instance()->thread()});
         });
     }
+    // Waits for the worker to end and for the frames it queued to arrive.
+    void run(const QString &folder, int pause = 0)
+    {
+        source.startReplay(folder, pause);
+        QTRY_VERIFY(!source.isReplaying());
+        QCoreApplication::processEvents();
+    }
+    QStringList times() const
+    {
+        QStringList result;
+        for (const Frame &frame : frames)
+            result << frame.time;
+        return result;
+    }
+
     QList<Frame> frames;
-    std::function<void()> onFrame;
+    DataSourceLocal source;
 };
 
 QByteArray bytes(std::initializer_list<int> values)
@@ -48,19 +62,29 @@ void writeFile(const QString &fileName, const QByteArray &content)
     QCOMPARE(file.write(content), qint64(content.size()));
 }
 
-// Waits for the worker to end and for the frames it queued to arrive.
-void finish(DataSourceLocal &source)
-{
-    QTRY_VERIFY(!source.isReplaying());
-    QCoreApplication::processEvents();
-}
-
 QByteArray numberedLines(const QString &prefix, int count)
 {
     QByteArray content;
     for (int i = 0; i < count; ++i)
         content += QStringLiteral("%1%2,%3,%4\n").arg(prefix).arg(i).arg(i % 256).arg(255 - i % 256).toUtf8();
     return content;
+}
+
+QString longLine(int fields)
+{
+    QStringList line{QStringLiteral("t")};
+    for (int i = 1; i < fields; ++i)
+        line << QString::number(i);
+    return line.join(',');
+}
+
+// What a line of more than 1024 fields after the time leaves: its first 1024 bytes.
+QByteArray cutLine()
+{
+    QByteArray cut(1024, Qt::Uninitialized);
+    for (int i = 0; i < cut.size(); ++i)
+        cut[i] = char((i + 1) & 0xFF);
+    return cut;
 }
 
 } // namespace
@@ -91,6 +115,8 @@ private slots:
         QTest::newRow("time only") << "2024-03-07 14:03:59" << "2024-03-07 14:03:59" << QByteArray();
         QTest::newRow("empty line") << "" << "" << QByteArray();
         QTest::newRow("empty time") << ",7" << "" << bytes({7});
+        QTest::newRow("1024 bytes") << longLine(1025) << "t" << cutLine();
+        QTest::newRow("1025 bytes cut") << longLine(1026) << "t" << cutLine();
     }
     void parsesRecords()
     {
@@ -104,30 +130,8 @@ private slots:
         QCOMPARE(length, expected.size());
         QCOMPARE(buffer.left(length), expected);
         QCOMPARE(buffer.size(), DataSourceLocalThread::frameSize);
-        QCOMPARE(buffer.at(length), '\x5A');
-    }
-
-    void cutsLongLinesAt1024Bytes_data()
-    {
-        QTest::addColumn<int>("fields");
-        QTest::addColumn<int>("length");
-        QTest::newRow("1024 bytes") << 1025 << 1024;
-        QTest::newRow("1025 bytes") << 1026 << 1024;
-        QTest::newRow("2000 fields") << 2000 << 1024;
-    }
-    void cutsLongLinesAt1024Bytes()
-    {
-        QFETCH(int, fields);
-        QFETCH(int, length);
-        QStringList line{QStringLiteral("t")};
-        for (int i = 1; i < fields; ++i)
-            line << QString::number(i);
-        QByteArray buffer(DataSourceLocalThread::frameSize, '\0');
-        QString time;
-        QCOMPARE(DataSourceLocalThread::parseRecord(line.join(','), &time, &buffer), length);
-        QCOMPARE(buffer.size(), DataSourceLocalThread::frameSize);
-        for (int i = 0; i < length; ++i)
-            QCOMPARE(static_cast<uchar>(buffer.at(i)), static_cast<uchar>((i + 1) & 0xFF));
+        if (length < buffer.size())
+            QCOMPARE(buffer.at(length), '\x5A');
     }
 
     void replaysCsvFilesInNameOrder()
@@ -140,96 +144,74 @@ private slots:
         QVERIFY(QDir().mkpath(m_dir.filePath("f.csv")));
         writeFile(m_dir.filePath("f.csv/g.csv"), "g,7\n");
 
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        QStringList times;
-        receiver.onFrame = [&] { times << source.dataTime(); };
-        source.startReplay(QUrl::fromLocalFile(m_dir.path()).toString(), 1);
-        finish(source);
-        QCOMPARE(times, QStringList({"a", "B"}));
-        QCOMPARE(receiver.frames.at(0).bytes, bytes({1}));
-        QVERIFY(receiver.frames.at(0).onGuiThread);
+        Replay replay;
+        replay.run(QUrl::fromLocalFile(m_dir.path()).toString(), 1);
+        QCOMPARE(replay.times(), QStringList({"a", "B"}));
+        QCOMPARE(replay.frames.at(0).bytes, bytes({1}));
     }
 
-    void framesArriveWholeAndInOrder()
+    void framesArriveWholeAndInOrder_data()
     {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pause");
         // No pause: the worker runs far ahead of the receiver, so a frame that
         // shared the worker's buffer would be overwritten before it is read.
-        const int count = 300;
+        QTest::newRow("no pause") << 300 << 0;
+        QTest::newRow("pause after each line") << 50 << 5;
+    }
+    void framesArriveWholeAndInOrder()
+    {
+        QFETCH(int, count);
+        QFETCH(int, pause);
         writeFile(m_dir.filePath("r.csv"), numberedLines("t", count));
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        QCOMPARE(receiver.frames.size(), count);
+        Replay replay;
+        replay.run(m_dir.path(), pause);
+        QCOMPARE(replay.frames.size(), count);
         for (int i = 0; i < count; ++i) {
-            QCOMPARE(receiver.frames.at(i).bytes, bytes({i % 256, 255 - i % 256}));
-            QVERIFY(receiver.frames.at(i).onGuiThread);
+            QCOMPARE(replay.frames.at(i).bytes, bytes({i % 256, 255 - i % 256}));
+            QCOMPARE(replay.frames.at(i).time, QStringLiteral("t%1").arg(i));
+            QVERIFY(replay.frames.at(i).onGuiThread);
         }
-        QCOMPARE(source.dataTime(), QStringLiteral("t%1").arg(count - 1));
     }
 
     void keepsBytesOfLongerLinesWithinAFile()
     {
         writeFile(m_dir.filePath("1.csv"), "t1,1,2,3,4\nt2,9\n\nt4,8,7\n");
         writeFile(m_dir.filePath("2.csv"), "t5,6\n");
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        QCOMPARE(receiver.frames.size(), 5);
-        QCOMPARE(receiver.frames.at(1).bytes, bytes({9}));
-        QCOMPARE(receiver.frames.at(1).after, bytes({2, 3, 4, 0}));
-        QCOMPARE(receiver.frames.at(2).bytes, QByteArray());
-        QCOMPARE(receiver.frames.at(2).after, bytes({9, 2, 3, 4}));
-        QCOMPARE(receiver.frames.at(3).bytes, bytes({8, 7}));
-        QCOMPARE(receiver.frames.at(3).after, bytes({3, 4, 0, 0}));
+        Replay replay;
+        replay.run(m_dir.path());
+        const QList<Frame> &frames = replay.frames;
+        QCOMPARE(frames.size(), 5);
+        QCOMPARE(frames.at(1).bytes, bytes({9}));
+        QCOMPARE(frames.at(1).after, bytes({2, 3, 4, 0}));
+        QCOMPARE(frames.at(2).bytes, QByteArray());
+        QCOMPARE(frames.at(2).after, bytes({9, 2, 3, 4}));
+        QCOMPARE(frames.at(3).bytes, bytes({8, 7}));
+        QCOMPARE(frames.at(3).after, bytes({3, 4, 0, 0}));
         // A new file starts from a cleared buffer.
-        QCOMPARE(receiver.frames.at(4).bytes, bytes({6}));
-        QCOMPARE(receiver.frames.at(4).after, bytes({0, 0, 0, 0}));
+        QCOMPARE(frames.at(4).bytes, bytes({6}));
+        QCOMPARE(frames.at(4).after, bytes({0, 0, 0, 0}));
     }
 
     void replaysA2000FieldLineCut()
     {
-        QStringList line{QStringLiteral("t")};
-        for (int i = 1; i < 2000; ++i)
-            line << QString::number(i);
-        writeFile(m_dir.filePath("long.csv"), line.join(',').toUtf8() + "\nt2,5\n");
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        QCOMPARE(receiver.frames.size(), 2);
-        QCOMPARE(receiver.frames.at(0).bytes.size(), DataSourceLocalThread::frameSize);
-        QCOMPARE(static_cast<uchar>(receiver.frames.at(0).bytes.at(1023)), uchar(1024 & 0xFF));
-        QCOMPARE(receiver.frames.at(1).bytes, bytes({5}));
+        writeFile(m_dir.filePath("long.csv"), longLine(2000).toUtf8() + "\nt2,5\n");
+        Replay replay;
+        replay.run(m_dir.path());
+        QCOMPARE(replay.frames.size(), 2);
+        QCOMPARE(replay.frames.at(0).bytes, cutLine());
+        QCOMPARE(replay.frames.at(1).bytes, bytes({5}));
     }
 
     void changesDataTimeOnlyOnANewText()
     {
         writeFile(m_dir.filePath("r.csv"), "10:00:01,1\n10:00:01,2\n10:00:02,3\n");
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        QSignalSpy timeChanged(&source, &DataSourceLocal::dataTimeChanged);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        QCOMPARE(receiver.frames.size(), 3);
+        Replay replay;
+        QSignalSpy timeChanged(&replay.source, &DataSourceLocal::dataTimeChanged);
+        replay.run(m_dir.path());
+        QCOMPARE(replay.frames.size(), 3);
         QCOMPARE(timeChanged.count(), 2);
-        QCOMPARE(source.dataTime(), QStringLiteral("10:00:02"));
-    }
-
-    void replaysEveryLineWithAPause()
-    {
-        writeFile(m_dir.filePath("r.csv"), numberedLines("t", 50));
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        QStringList times;
-        receiver.onFrame = [&] { times << source.dataTime(); };
-        source.startReplay(m_dir.path(), 5);
-        finish(source);
-        QCOMPARE(times.size(), 50);
-        for (int i = 0; i < 50; ++i)
-            QCOMPARE(times.at(i), QStringLiteral("t%1").arg(i));
+        QCOMPARE(replay.source.dataTime(), QStringLiteral("10:00:02"));
     }
 
     void missingFolderEndsWithoutFrames_data()
@@ -245,43 +227,39 @@ private slots:
         writeFile(m_dir.filePath("r.csv"), "t,1\n");
         const QString workingDirectory = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(folder, 0);
-        finish(source);
+        Replay replay;
+        replay.run(folder);
         QVERIFY(QDir::setCurrent(workingDirectory));
-        QVERIFY(receiver.frames.isEmpty());
-        QCOMPARE(source.dataTime(), QString());
+        QVERIFY(replay.frames.isEmpty());
+        QCOMPARE(replay.source.dataTime(), QString());
     }
 
     void stopLeavesNoFrameBehind()
     {
         writeFile(m_dir.filePath("r.csv"), numberedLines("t", 1000));
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 2);
-        QTRY_VERIFY(receiver.frames.size() >= 5);
-        source.stopReplay();
-        QVERIFY(!source.isReplaying());
-        const int stoppedAt = receiver.frames.size();
+        Replay replay;
+        replay.source.startReplay(m_dir.path(), 2);
+        QTRY_VERIFY(replay.frames.size() >= 5);
+        replay.source.stopReplay();
+        QVERIFY(!replay.source.isReplaying());
+        const int stoppedAt = replay.frames.size();
         QTest::qWait(50);
-        QCOMPARE(receiver.frames.size(), stoppedAt);
+        QCOMPARE(replay.frames.size(), stoppedAt);
         QVERIFY(stoppedAt < 1000);
         for (int i = 0; i < stoppedAt; ++i)
-            QCOMPARE(receiver.frames.at(i).bytes, bytes({i % 256, 255 - i % 256}));
+            QCOMPARE(replay.frames.at(i).bytes, bytes({i % 256, 255 - i % 256}));
     }
 
     void stopCutsAPauseShort()
     {
         // A pause far longer than the test's time-out: stop must not sit it out.
         writeFile(m_dir.filePath("r.csv"), "t0,1\nt1,2\n");
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 10 * 60 * 1000);
-        QTRY_COMPARE(receiver.frames.size(), 1);
-        source.stopReplay();
-        QVERIFY(!source.isReplaying());
-        QCOMPARE(receiver.frames.size(), 1);
+        Replay replay;
+        replay.source.startReplay(m_dir.path(), 10 * 60 * 1000);
+        QTRY_COMPARE(replay.frames.size(), 1);
+        replay.source.stopReplay();
+        QVERIFY(!replay.source.isReplaying());
+        QCOMPARE(replay.frames.size(), 1);
     }
 
     void restartReplaysTheNewFolder()
@@ -293,42 +271,28 @@ private slots:
         writeFile(first + "/r.csv", numberedLines("first", 1000));
         writeFile(second + "/r.csv", numberedLines("second", 20));
 
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        QStringList times;
-        receiver.onFrame = [&] { times << source.dataTime(); };
-        source.startReplay(first, 60 * 1000);
-        QTRY_COMPARE(times.size(), 1);
-        source.startReplay(QUrl::fromLocalFile(second).toString(), 0);
-        finish(source);
-
-        QCOMPARE(times.size(), 21);
-        QCOMPARE(times.first(), QStringLiteral("first0"));
+        Replay replay;
+        replay.source.startReplay(first, 60 * 1000);
+        QTRY_COMPARE(replay.frames.size(), 1);
+        replay.run(QUrl::fromLocalFile(second).toString());
+        QStringList expected{QStringLiteral("first0")};
         for (int i = 0; i < 20; ++i)
-            QCOMPARE(times.at(i + 1), QStringLiteral("second%1").arg(i));
-    }
+            expected << QStringLiteral("second%1").arg(i);
+        QCOMPARE(replay.times(), expected);
 
-    void replaysAgainFromTheFirstFile()
-    {
-        writeFile(m_dir.filePath("r.csv"), "t0,1\nt1,2\n");
-        DataSourceLocal source;
-        Receiver receiver(&source);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        source.startReplay(m_dir.path(), 0);
-        finish(source);
-        QCOMPARE(receiver.frames.size(), 4);
-        QCOMPARE(receiver.frames.at(2).bytes, bytes({1}));
+        // A finished replay starts again from the first file.
+        replay.run(second);
+        QCOMPARE(replay.frames.size(), 41);
+        QCOMPARE(replay.frames.at(21).bytes, bytes({0, 255}));
     }
 
     void destroyingARunningReplayStopsIt()
     {
         writeFile(m_dir.filePath("r.csv"), numberedLines("t", 1000));
-        auto source = std::make_unique<DataSourceLocal>();
-        Receiver receiver(source.get());
-        source->startReplay(m_dir.path(), 1);
-        QTRY_VERIFY(!receiver.frames.isEmpty());
-        source.reset();
+        auto replay = std::make_unique<Replay>();
+        replay->source.startReplay(m_dir.path(), 1);
+        QTRY_VERIFY(!replay->frames.isEmpty());
+        replay.reset();
         QCoreApplication::processEvents();
     }
 };
