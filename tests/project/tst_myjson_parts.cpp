@@ -30,9 +30,7 @@ private slots:
 
     void listReadersSkipTheFirstPart_data();
     void listReadersSkipTheFirstPart();
-    void duplicateRegistrationFeedsTheFirst();
-    void cellBeforeItsPartIsDropped();
-    void cellKeysAreStoredAsText();
+    void pendingPartsAreWrittenAsRegistered();
     void tableCellPositions_data();
     void tableCellPositions();
     void planAndLinePlotCells();
@@ -122,53 +120,38 @@ void TestMyJsonParts::listReadersSkipTheFirstPart()
     QCOMPARE(table.count() + plan.count() + linePlot.count(), spy.count());
 }
 
-void TestMyJsonParts::duplicateRegistrationFeedsTheFirst()
+void TestMyJsonParts::pendingPartsAreWrittenAsRegistered()
 {
-    m_json->saveTableParts(2, "a");
-    m_json->saveTableParts(2, "b");
-    m_json->saveTablePartCell(2, 0, "1", "5", 0);
-    m_json->saveBarChartPartSet(2, 100, 50, true, false, true, false, true, 7);
-    save();
-    QCOMPARE(writtenFile()["TableParts"].toArray(), QJsonArray({object(R"({"index": 2, "name": "a",
-        "CellList": [{"posIndex": 0, "pageId": "1", "cellIndex": "5", "typeFlag": 0}],
-        "allTotalData": 100, "cellMaxData": 50, "gt1_checked": true, "mmb1_checked": false,
-        "oua1_checked": true, "wm1_checked": false, "checkBox_axisAdap_checked": true,
-        "horizontalSlider_value": 7})"), object(R"({"index": 2, "name": "b"})")}));
-}
-
-void TestMyJsonParts::cellBeforeItsPartIsDropped()
-{
+    // Cells and settings saved before their part are dropped.
     m_json->saveTablePartCell(3, 0, "1", "5", 0);
     m_json->savePlanPartCell(3, "1", "5", 1, 2, 3);
     m_json->saveLinePlotPartCell(3, "1", "5");
     m_json->saveBarChartPartSet(3, 1, 1, true, true, true, true, true, 1);
     m_json->savePlanPartSet(3, "pic", true, 1, 1, 1, 1, 1);
     m_json->saveLinePlotPartYHigh(3, 1, 0, "60", 2);
+    // A second part with the same index is written, but the first one takes its cells and settings.
+    m_json->saveTableParts(2, "a");
+    m_json->saveTableParts(2, "b");
+    m_json->saveTablePartCell(2, 1, "20", "999", 1);
+    m_json->saveBarChartPartSet(2, 100, 50, true, false, true, false, true, 7);
     m_json->saveTableParts(3, "late");
-    m_json->savePlanParts(3, "late");
-    m_json->saveLinePlotParts(3, "late");
+    m_json->savePlanParts(3, "plan");
+    m_json->savePlanPartCell(3, "3", "17", -5, 40, 2);
+    m_json->saveLinePlotParts(3, "plot");
+    m_json->saveLinePlotPartCell(3, "1", "0");
     save();
+    // Cell keys are stored as text.
     const QJsonObject written = writtenFile();
-    for (const char *list : {"TableParts", "PlanParts", "LinePlotParts"})
-        QCOMPARE(written[QLatin1String(list)].toArray(), QJsonArray({object(R"({"index": 3, "name": "late"})")}));
-}
-
-void TestMyJsonParts::cellKeysAreStoredAsText()
-{
-    m_json->saveTableParts(0, "part 0");
-    m_json->saveTablePartCell(0, 1, "20", "999", 1);
-    m_json->savePlanParts(0, "plan");
-    m_json->savePlanPartCell(0, "3", "17", -5, 40, 2);
-    m_json->saveLinePlotParts(1, "plot");
-    m_json->saveLinePlotPartCell(1, "1", "0");
-    save();
-    const QJsonObject written = writtenFile();
-    QCOMPARE(written["TableParts"][0]["CellList"].toArray(),
-             QJsonArray({object(R"({"posIndex": 1, "pageId": "20", "cellIndex": "999", "typeFlag": 1})")}));
-    QCOMPARE(written["PlanParts"][0]["CellList"].toArray(),
-             QJsonArray({object(R"({"pageId": "3", "cellIndex": "17", "x": -5, "y": 40, "z": 2})")}));
-    QCOMPARE(written["LinePlotParts"][0]["CellList"].toArray(),
-             QJsonArray({object(R"({"pageId": "1", "cellIndex": "0"})")}));
+    QCOMPARE(written["TableParts"].toArray(), QJsonArray({object(R"({"index": 2, "name": "a",
+        "CellList": [{"posIndex": 1, "pageId": "20", "cellIndex": "999", "typeFlag": 1}],
+        "allTotalData": 100, "cellMaxData": 50, "gt1_checked": true, "mmb1_checked": false,
+        "oua1_checked": true, "wm1_checked": false, "checkBox_axisAdap_checked": true,
+        "horizontalSlider_value": 7})"), object(R"({"index": 2, "name": "b"})"),
+                                                          object(R"({"index": 3, "name": "late"})")}));
+    QCOMPARE(written["PlanParts"].toArray(), QJsonArray({object(R"({"index": 3, "name": "plan",
+        "CellList": [{"pageId": "3", "cellIndex": "17", "x": -5, "y": 40, "z": 2}]})")}));
+    QCOMPARE(written["LinePlotParts"].toArray(), QJsonArray({object(R"({"index": 3, "name": "plot",
+        "CellList": [{"pageId": "1", "cellIndex": "0"}]})")}));
 }
 
 void TestMyJsonParts::tableCellPositions_data()
