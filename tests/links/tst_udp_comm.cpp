@@ -13,21 +13,17 @@ private slots:
     void startsWithAClearedTableAndItsRecorder()
     {
         UDP_Comm link(nullptr);
+        // The recorder belongs to the link and is reachable from QML as an object.
         QVERIFY(link.dataSave() != nullptr);
         QCOMPARE(link.dataSave()->parent(), &link);
+        QCOMPARE(link.property("dataSave").value<QObject *>(), link.dataSave());
         QCOMPARE(link.dataProTime(), 100u);
-        QCOMPARE(link.ipAddr(), QString());
-        QCOMPARE(int(link.UdpID()), 0);
-        QCOMPARE(int(link.Udpi()), 0);
         QVERIFY(!link.udpConnectFlag());
         QCOMPARE(link.hubTable().sequence(), quint16(0));
-        for (int i = 0; i < HubTable::SlotCount; ++i) {
+        for (int i = 0; i < HubTable::SlotCount; ++i)
             QVERIFY(link.hubTable().isFree(i));
-            QCOMPARE(link.hubTable().counter(i), 0u);
-        }
         QVERIFY(link.interfaces().isEmpty());
         QCOMPARE(link.owner(), nullptr);
-        QCOMPARE(link.parent(), nullptr);
     }
 
     void propertiesNotifyOnlyOnChange_data()
@@ -67,21 +63,6 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
-    void dataSaveIsPublishedAsAnObject()
-    {
-        UDP_Comm link(nullptr);
-        QSignalSpy spy(&link, &UDP_Comm::dataSaveChanged);
-        DataSaveControl *recorder = link.dataSave();
-        QCOMPARE(link.property("dataSave").value<QObject *>(), recorder);
-        link.setDataSave(recorder);
-        QCOMPARE(spy.count(), 0);
-        link.resetDataSave();
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(link.dataSave(), nullptr);
-        link.setDataSave(recorder);
-        QCOMPARE(spy.count(), 2);
-    }
-
     void connectFlagReportsSlotAndHubId()
     {
         UDP_Comm link(nullptr);
@@ -104,15 +85,10 @@ private slots:
         link.setUdpConnectFlag(false);
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(1).at(0).toBool(), false);
-    }
-
-    void outOfRangeSlotHasNoFlag()
-    {
-        UDP_Comm link(nullptr);
+        // A slot outside the table has no flag to set.
         link.setUdpi(200);
-        QSignalSpy spy(&link, &UDP_Comm::udpConnectFlagChanged);
         link.setUdpConnectFlag(true);
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(spy.count(), 2);
         QVERIFY(!link.udpConnectFlag());
     }
 
