@@ -49,6 +49,9 @@ private:
     QString m_path;
 };
 
+// Bytes without markers that push the frames before them over the parse threshold.
+const QByteArray Flush(130, '\x11');
+
 QByteArray cellFrame(quint16 index, qint16 weight, quint64 address)
 {
     cellpayload::CellReading reading;
@@ -65,7 +68,7 @@ struct SignalLog
     QStringList events;
     QVector<bleCellState> records;
 
-    void attach(serialdevice &link)
+    explicit SignalLog(serialdevice &link)
     {
         QObject::connect(&link, &serialdevice::bleAddOnlineDevice, [this](const QString &address, int index) {
             events << QStringLiteral("add %1 %2").arg(address).arg(index);
@@ -84,142 +87,127 @@ class TestSerialDevice : public QObject
     Q_OBJECT
 
 private slots:
-    void portChoice_data();
-    void portChoice();
-    void comProperty();
-    void receivesFramesFromPseudoTerminal();
-    void damagedFrameIsDropped();
-    void emptyNameFallsBackToCom();
-    void secondOpenKeepsReceiving();
-    void missingPortStaysSilent();
+    void portChoice_data()
+    {
+        const SerialPortDescription generic{QStringLiteral("COM5"), QStringLiteral("USB 串行设备"), QStringLiteral("Microsoft")};
+        const SerialPortDescription otherMaker{QStringLiteral("COM3"), QStringLiteral("USB 串行设备"), QStringLiteral("Prolific")};
+        const SerialPortDescription english{QStringLiteral("COM4"), QStringLiteral("USB Serial Device"), QStringLiteral("Microsoft")};
+        const SerialPortDescription second{QStringLiteral("COM9"), QStringLiteral("USB 串行设备"), QStringLiteral("Microsoft")};
+
+        QTest::addColumn<QVector<SerialPortDescription>>("ports");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("no ports") << QVector<SerialPortDescription>{} << QStringLiteral("COM27");
+        QTest::newRow("generic driver") << QVector<SerialPortDescription>{english, generic} << QStringLiteral("COM5");
+        QTest::newRow("other manufacturer") << QVector<SerialPortDescription>{otherMaker} << QStringLiteral("COM27");
+        QTest::newRow("English description") << QVector<SerialPortDescription>{english} << QStringLiteral("COM27");
+        QTest::newRow("first match wins") << QVector<SerialPortDescription>{otherMaker, second, generic} << QStringLiteral("COM9");
+    }
+    void portChoice()
+    {
+        QFETCH(QVector<SerialPortDescription>, ports);
+        QFETCH(QString, chosen);
+        QCOMPARE(chooseSerialPort(QStringLiteral("COM27"), ports), chosen);
+    }
+
+    void comProperty()
+    {
+        serialdevice link;
+        QVERIFY(!link.owner());
+        QSignalSpy changed(&link, &serialdevice::comChanged);
+        link.setCom(QStringLiteral("COM27"));
+        link.setCom(QStringLiteral("COM27"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(link.property("com").toString(), QStringLiteral("COM27"));
+        link.resetCom();
+        link.resetCom();
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(link.com(), QString());
+    }
+
+    void receivesFramesFromPseudoTerminal()
+    {
+        PseudoTerminal pty;
+        QVERIFY(!pty.path().isEmpty());
+        serialdevice link;
+        SignalLog log(link);
+        link.openSerialPort(pty.path());
+
+        // Three cells, the second with weight 0xBC so its payload is stuffed; the
+        // trailing bytes push the last frame over the parse threshold.
+        QVERIFY(pty.write(cellFrame(1, 100, Q_UINT64_C(0x0080E1000001))));
+        QVERIFY(pty.write(cellFrame(2, 0xBC, Q_UINT64_C(0x0080E1000002)) + QByteArray::fromHex("00ff")));
+        QVERIFY(pty.write(cellFrame(3, -300, Q_UINT64_C(0x0080E126D3AA))));
+        QVERIFY(pty.write(Flush));
+
+        QTRY_COMPARE(log.records.size(), 3);
+        QCOMPARE(log.events, (QStringList{
+            QStringLiteral("add 00:80:E1:00:00:01 1"), QStringLiteral("data 00:80:E1:00:00:01 1"),
+            QStringLiteral("add 00:80:E1:00:00:02 2"), QStringLiteral("data 00:80:E1:00:00:02 2"),
+            QStringLiteral("add 00:80:E1:26:D3:AA 3"), QStringLiteral("data 00:80:E1:26:D3:AA 3")}));
+        QCOMPARE(log.records[1].curData, qint16(0xBC));
+        QCOMPARE(log.records[2].curData, qint16(-300));
+        QCOMPARE(log.records[2].online, quint8(1));
+        QCOMPARE(log.records[2].errorNb, quint8(0));
+        QCOMPARE(log.records[2].boxType, quint16(5));
+        QCOMPARE(log.records[2].battery, quint8(64));
+        QCOMPARE(cellAddress(log.records[2]), QStringLiteral("00:80:E1:26:D3:AA"));
+        QCOMPARE(cellRssi(log.records[2]), QStringLiteral("-55"));
+    }
+
+    void damagedFrameIsDropped()
+    {
+        PseudoTerminal pty;
+        serialdevice link;
+        SignalLog log(link);
+        link.openSerialPort(pty.path());
+        QByteArray damaged = receiverframe::unstuff(cellFrame(8, 80, Q_UINT64_C(0x0080E1000008)));
+        damaged[receiverframe::PayloadOffset + 12] = char(0x7F);  // the weight's low byte
+        QVERIFY(pty.write(receiverframe::stuff(damaged) + cellFrame(9, 90, Q_UINT64_C(0x0080E1000009))
+                          + Flush));
+        QTRY_COMPARE(log.records.size(), 1);
+        QCOMPARE(log.events, (QStringList{QStringLiteral("add 00:80:E1:00:00:09 9"),
+                                          QStringLiteral("data 00:80:E1:00:00:09 9")}));
+    }
+
+    void emptyNameFallsBackToCom()
+    {
+        PseudoTerminal pty;
+        serialdevice link;
+        SignalLog log(link);
+        link.setCom(pty.path());
+        link.openSerialPort(QString());
+        QVERIFY(pty.write(cellFrame(4, 40, Q_UINT64_C(0x0080E1000004)) + Flush));
+        QTRY_COMPARE(log.records.size(), 1);
+        QCOMPARE(log.records[0].cellIndex, quint16(4));
+    }
+
+    void secondOpenKeepsReceiving()
+    {
+        PseudoTerminal pty;
+        PseudoTerminal other;
+        serialdevice link;
+        SignalLog log(link);
+        link.openSerialPort(pty.path());
+        link.openSerialPort(other.path());
+        QVERIFY(pty.write(cellFrame(6, 60, Q_UINT64_C(0x0080E1000006)) + Flush));
+        QTRY_COMPARE(log.records.size(), 1);
+        // Still one record per frame: the second open did not connect twice.
+        QVERIFY(pty.write(cellFrame(7, 70, Q_UINT64_C(0x0080E1000007)) + Flush));
+        QTRY_COMPARE(log.records.size(), 2);
+        QTest::qWait(50);
+        QCOMPARE(log.records.size(), 2);
+    }
+
+    void missingPortStaysSilent()
+    {
+        QTemporaryDir dir;
+        serialdevice link;
+        SignalLog log(link);
+        link.openSerialPort(dir.filePath(QStringLiteral("no-such-port")));
+        QTest::qWait(20);
+        QVERIFY(log.events.isEmpty());
+    }
 };
-
-void TestSerialDevice::portChoice_data()
-{
-    const SerialPortDescription generic{QStringLiteral("COM5"), QStringLiteral("USB 串行设备"), QStringLiteral("Microsoft")};
-    const SerialPortDescription otherMaker{QStringLiteral("COM3"), QStringLiteral("USB 串行设备"), QStringLiteral("Prolific")};
-    const SerialPortDescription english{QStringLiteral("COM4"), QStringLiteral("USB Serial Device"), QStringLiteral("Microsoft")};
-    const SerialPortDescription second{QStringLiteral("COM9"), QStringLiteral("USB 串行设备"), QStringLiteral("Microsoft")};
-
-    QTest::addColumn<QVector<SerialPortDescription>>("ports");
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("no ports") << QVector<SerialPortDescription>{} << QStringLiteral("COM27");
-    QTest::newRow("generic driver") << QVector<SerialPortDescription>{english, generic} << QStringLiteral("COM5");
-    QTest::newRow("other manufacturer") << QVector<SerialPortDescription>{otherMaker} << QStringLiteral("COM27");
-    QTest::newRow("English description") << QVector<SerialPortDescription>{english} << QStringLiteral("COM27");
-    QTest::newRow("first match wins") << QVector<SerialPortDescription>{otherMaker, second, generic} << QStringLiteral("COM9");
-}
-
-void TestSerialDevice::portChoice()
-{
-    QFETCH(QVector<SerialPortDescription>, ports);
-    QFETCH(QString, chosen);
-    QCOMPARE(chooseSerialPort(QStringLiteral("COM27"), ports), chosen);
-}
-
-void TestSerialDevice::comProperty()
-{
-    serialdevice link;
-    QVERIFY(!link.owner());
-    QSignalSpy changed(&link, &serialdevice::comChanged);
-    link.setCom(QStringLiteral("COM27"));
-    link.setCom(QStringLiteral("COM27"));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(link.property("com").toString(), QStringLiteral("COM27"));
-    link.resetCom();
-    link.resetCom();
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(link.com(), QString());
-}
-
-void TestSerialDevice::receivesFramesFromPseudoTerminal()
-{
-    PseudoTerminal pty;
-    QVERIFY(!pty.path().isEmpty());
-    serialdevice link;
-    SignalLog log;
-    log.attach(link);
-    link.openSerialPort(pty.path());
-
-    // Three cells, the second with weight 0xBC so its payload is stuffed; the
-    // trailing bytes push the last frame over the parse threshold.
-    QVERIFY(pty.write(cellFrame(1, 100, Q_UINT64_C(0x0080E1000001))));
-    QVERIFY(pty.write(cellFrame(2, 0xBC, Q_UINT64_C(0x0080E1000002)) + QByteArray::fromHex("00ff")));
-    QVERIFY(pty.write(cellFrame(3, -300, Q_UINT64_C(0x0080E126D3AA))));
-    QVERIFY(pty.write(QByteArray(130, '\x11')));
-
-    QTRY_COMPARE(log.records.size(), 3);
-    QCOMPARE(log.events, (QStringList{
-        QStringLiteral("add 00:80:E1:00:00:01 1"), QStringLiteral("data 00:80:E1:00:00:01 1"),
-        QStringLiteral("add 00:80:E1:00:00:02 2"), QStringLiteral("data 00:80:E1:00:00:02 2"),
-        QStringLiteral("add 00:80:E1:26:D3:AA 3"), QStringLiteral("data 00:80:E1:26:D3:AA 3")}));
-    QCOMPARE(log.records[1].curData, qint16(0xBC));
-    QCOMPARE(log.records[2].curData, qint16(-300));
-    QCOMPARE(log.records[2].online, quint8(1));
-    QCOMPARE(log.records[2].errorNb, quint8(0));
-    QCOMPARE(log.records[2].boxType, quint16(5));
-    QCOMPARE(log.records[2].battery, quint8(64));
-    QCOMPARE(cellAddress(log.records[2]), QStringLiteral("00:80:E1:26:D3:AA"));
-    QCOMPARE(cellRssi(log.records[2]), QStringLiteral("-55"));
-}
-
-void TestSerialDevice::damagedFrameIsDropped()
-{
-    PseudoTerminal pty;
-    serialdevice link;
-    SignalLog log;
-    log.attach(link);
-    link.openSerialPort(pty.path());
-    QByteArray damaged = receiverframe::unstuff(cellFrame(8, 80, Q_UINT64_C(0x0080E1000008)));
-    damaged[receiverframe::PayloadOffset + 12] = char(0x7F);  // the weight's low byte
-    QVERIFY(pty.write(receiverframe::stuff(damaged) + cellFrame(9, 90, Q_UINT64_C(0x0080E1000009))
-                      + QByteArray(130, '\x11')));
-    QTRY_COMPARE(log.records.size(), 1);
-    QCOMPARE(log.events, (QStringList{QStringLiteral("add 00:80:E1:00:00:09 9"),
-                                      QStringLiteral("data 00:80:E1:00:00:09 9")}));
-}
-
-void TestSerialDevice::emptyNameFallsBackToCom()
-{
-    PseudoTerminal pty;
-    serialdevice link;
-    SignalLog log;
-    log.attach(link);
-    link.setCom(pty.path());
-    link.openSerialPort(QString());
-    QVERIFY(pty.write(cellFrame(4, 40, Q_UINT64_C(0x0080E1000004)) + QByteArray(130, '\x11')));
-    QTRY_COMPARE(log.records.size(), 1);
-    QCOMPARE(log.records[0].cellIndex, quint16(4));
-}
-
-void TestSerialDevice::secondOpenKeepsReceiving()
-{
-    PseudoTerminal pty;
-    PseudoTerminal other;
-    serialdevice link;
-    SignalLog log;
-    log.attach(link);
-    link.openSerialPort(pty.path());
-    link.openSerialPort(other.path());
-    QVERIFY(pty.write(cellFrame(6, 60, Q_UINT64_C(0x0080E1000006)) + QByteArray(130, '\x11')));
-    QTRY_COMPARE(log.records.size(), 1);
-    // Still one record per frame: the second open did not connect twice.
-    QVERIFY(pty.write(cellFrame(7, 70, Q_UINT64_C(0x0080E1000007)) + QByteArray(130, '\x11')));
-    QTRY_COMPARE(log.records.size(), 2);
-    QTest::qWait(50);
-    QCOMPARE(log.records.size(), 2);
-}
-
-void TestSerialDevice::missingPortStaysSilent()
-{
-    QTemporaryDir dir;
-    serialdevice link;
-    SignalLog log;
-    log.attach(link);
-    link.openSerialPort(dir.filePath(QStringLiteral("no-such-port")));
-    QTest::qWait(20);
-    QVERIFY(log.events.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestSerialDevice)
 #include "tst_serialdevice.moc"
