@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <memory>
+
 // The manual pages are copied out of the program for the browser; the pages
 // themselves cover what an operator needs in both languages.
 class TestManualFile : public QObject
@@ -14,6 +16,7 @@ class TestManualFile : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void copiesThePageOfTheLanguage_data();
     void copiesThePageOfTheLanguage();
     void replacesAnOlderCopy();
@@ -22,7 +25,20 @@ private slots:
 
 private:
     static void writeFile(const QString &path, const QByteArray &content);
+
+    std::unique_ptr<QTemporaryDir> m_source;
+    std::unique_ptr<QTemporaryDir> m_target;
+    std::unique_ptr<ManualFile> m_manual;
 };
+
+void TestManualFile::init()
+{
+    m_source = std::make_unique<QTemporaryDir>();
+    m_target = std::make_unique<QTemporaryDir>();
+    m_manual = std::make_unique<ManualFile>();
+    m_manual->setSourceFolder(m_source->path());
+    m_manual->setTargetFolder(m_target->path());
+}
 
 void TestManualFile::writeFile(const QString &path, const QByteArray &content)
 {
@@ -44,53 +60,36 @@ void TestManualFile::copiesThePageOfTheLanguage()
     QFETCH(bool, chinese);
     QFETCH(QString, name);
 
-    QTemporaryDir source;
-    QTemporaryDir target;
-    writeFile(source.filePath(QStringLiteral("manual_en.html")), "english page");
-    writeFile(source.filePath(QStringLiteral("manual_zh.html")), QStringLiteral("中文页").toUtf8());
-
-    ManualFile manual;
-    manual.setSourceFolder(source.path());
-    manual.setTargetFolder(target.filePath(QStringLiteral("nested/manual")));
-    const QString url = manual.extract(chinese);
-    QVERIFY(!url.isEmpty());
-    const QString local = QUrl(url).toLocalFile();
+    writeFile(m_source->filePath(QStringLiteral("manual_en.html")), "english page");
+    writeFile(m_source->filePath(QStringLiteral("manual_zh.html")), QStringLiteral("中文页").toUtf8());
+    m_manual->setTargetFolder(m_target->filePath(QStringLiteral("nested/manual")));
+    const QString local = QUrl(m_manual->extract(chinese)).toLocalFile();
     QCOMPARE(QFileInfo(local).fileName(), name);
     QFile copy(local);
     QVERIFY(copy.open(QIODevice::ReadOnly));
-    QFile original(source.filePath(name));
+    QFile original(m_source->filePath(name));
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), original.readAll());
 }
 
 void TestManualFile::replacesAnOlderCopy()
 {
-    QTemporaryDir source;
-    QTemporaryDir target;
-    writeFile(target.filePath(QStringLiteral("manual_en.html")), "an older, longer edition of the page");
-    writeFile(source.filePath(QStringLiteral("manual_en.html")), "new");
-    ManualFile manual;
-    manual.setSourceFolder(source.path());
-    manual.setTargetFolder(target.path());
-    QFile copy(QUrl(manual.extract(false)).toLocalFile());
+    writeFile(m_target->filePath(QStringLiteral("manual_en.html")), "an older, longer edition of the page");
+    writeFile(m_source->filePath(QStringLiteral("manual_en.html")), "new");
+    QFile copy(QUrl(m_manual->extract(false)).toLocalFile());
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), QByteArray("new"));
 }
 
 void TestManualFile::missingPageOrUnwritableFolderGiveNothing()
 {
-    QTemporaryDir source;
-    QTemporaryDir target;
-    ManualFile manual;
-    manual.setSourceFolder(source.path());
-    manual.setTargetFolder(target.path());
-    QCOMPARE(manual.extract(true), QString());
+    QCOMPARE(m_manual->extract(true), QString());
 
-    writeFile(source.filePath(QStringLiteral("manual_zh.html")), "page");
+    writeFile(m_source->filePath(QStringLiteral("manual_zh.html")), "page");
     // A plain file where the folder should be.
-    writeFile(target.filePath(QStringLiteral("blocked")), "x");
-    manual.setTargetFolder(target.filePath(QStringLiteral("blocked")));
-    QCOMPARE(manual.extract(true), QString());
+    writeFile(m_target->filePath(QStringLiteral("blocked")), "x");
+    m_manual->setTargetFolder(m_target->filePath(QStringLiteral("blocked")));
+    QCOMPARE(m_manual->extract(true), QString());
 }
 
 void TestManualFile::bothPagesCoverTheSameSections()
