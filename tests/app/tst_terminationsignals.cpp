@@ -56,6 +56,11 @@ void TestTerminationSignals::signalArrivesThroughTheEventLoop_data()
     QTest::newRow("SIGINT") << int(SIGINT);
 }
 
+void TestTerminationSignals::previousHandlersComeBack_data()
+{
+    signalArrivesThroughTheEventLoop_data();
+}
+
 void TestTerminationSignals::signalArrivesThroughTheEventLoop()
 {
     QFETCH(int, signalNumber);
@@ -103,13 +108,6 @@ void TestTerminationSignals::onlyOneObjectHoldsTheHandlers()
     QCOMPARE(raise(SIGTERM), 0);
     QVERIFY(spy.wait(5000));
     QCOMPARE(spy.at(0).at(0).toInt(), int(SIGTERM));
-}
-
-void TestTerminationSignals::previousHandlersComeBack_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
 }
 
 void TestTerminationSignals::previousHandlersComeBack()
