@@ -2,7 +2,6 @@
 #include "core/weightingcelldata.h"
 
 #include <QMetaProperty>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -68,8 +67,7 @@ private slots:
     void silentReadLimit();
     void classificationCrossesSilenceLimit_data();
     void classificationCrossesSilenceLimit();
-    void newReadingRestartsSilenceCount();
-    void readCountWraps();
+    void silenceCountRestartsAndWraps();
     void unorderedThresholds_data();
     void unorderedThresholds();
     void thresholdSetters_data();
@@ -84,32 +82,18 @@ void TestWeightingCellData::cleanup()
     LanguageFlag::setChinese(true);
 }
 
+// The property defaults are checked by properties(); these are the rest.
 void TestWeightingCellData::freshRecord()
 {
     WeightingCellData record(17, QStringLiteral("CZ 3.17"), 0);
-    QCOMPARE(record.index(), 17);
-    QCOMPARE(record.name(), QStringLiteral("CZ 3.17"));
-    QCOMPARE(record.typeFlag(), 0);
-    QCOMPARE(record.groupId(), 0);
     QCOMPARE(record.curData(), -1);
-    QCOMPARE(record.maxData(), 0);
-    QCOMPARE(record.minData(), 0);
     QCOMPARE(record.maxWarnData(), 400.0);
-    QCOMPARE(record.minWarnData(), 0.0);
     QCOMPARE(record.maxErrData(), 500.0);
-    QCOMPARE(record.minErrData(), 0.0);
-    QCOMPARE(record.peel(), 0.0);
-    QCOMPARE(record.peelEnable(), false);
+    QCOMPARE((QVector<double>{record.minWarnData(), record.minErrData(), double(record.maxData()),
+                              double(record.minData())}),
+             QVector<double>(4, 0.0));
     QCOMPARE(record.state(), quint8(0));
     QCOMPARE(record.readCount(), quint32(0));
-    QCOMPARE(record.minMaxStarted(), 0);
-    QVERIFY(record.curState().isEmpty());
-    QVERIFY(record.bleAddress().isEmpty());
-    QVERIFY(record.batter().isEmpty());
-    QVERIFY(record.rssi().isEmpty());
-    QVERIFY(record.type().isEmpty());
-    QCOMPARE(record.idIsErr(), false);
-    QCOMPARE(record.ErrId(), 0);
 }
 
 // Without a translator the texts are the literals written in the code, the
@@ -231,45 +215,35 @@ void TestWeightingCellData::transitions_data()
     QTest::addColumn<int>("toState");
     QTest::addColumn<QStringList>("expected");
 
-    // Every record starts at 1500 ("正常"/"Normal") with link state 1.
-    QTest::newRow("1-100 overweight warning")
-        << true << 5 << 2500 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超重警告")};
-    QTest::newRow("1-100 ultra-light warning")
-        << true << 5 << 500 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超轻警告")};
-    QTest::newRow("1-100 overweight alarm")
-        << true << 5 << 3000 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超重报警"), QStringLiteral("sound 2")};
-    QTest::newRow("1-100 ultra-light alarm")
-        << true << 5 << -1 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超轻报警"), QStringLiteral("sound 2")};
-    QTest::newRow("1-100 offline")
-        << true << 5 << 1500 << 0
-        << QStringList{QStringLiteral("INF CZ 1.5:离线"), QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:离线")};
-    QTest::newRow("1-100 fault")
-        << true << 5 << 1500 << 3
-        << QStringList{QStringLiteral("INF CZ 1.5:故障"), QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:故障")};
-    QTest::newRow("index 1 logs") << true << 1 << 2500 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超重警告")};
-    QTest::newRow("index 100 logs") << true << 100 << 2500 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超重警告")};
-    QTest::newRow("en overweight alarm")
-        << false << 5 << 3000 << 1
-        << QStringList{QStringLiteral("INF CZ 1.5:Overweight alarm"), QStringLiteral("sound 2")};
-    QTest::newRow("en ultra-light alarm index 300")
-        << false << 300 << -1 << 1
-        << QStringList{QStringLiteral("INF CZ 1.5:Ultra-light alarm"), QStringLiteral("sound 2")};
-    QTest::newRow("en offline")
-        << false << 5 << 1500 << 2
-        << QStringList{QStringLiteral("INF CZ 1.5:OFF"), QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:OFF")};
-    QTest::newRow("en fault index 0")
-        << false << 0 << 1500 << 3 << QStringList{QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:ERR")};
+    // Every record starts at 1500 ("正常"/"Normal") with link state 1; the
+    // expected events are "|"-separated.
+    const auto row = [](const QString &name, bool chinese, int index, int raw, int state, const char *events) {
+        const QString text = QString::fromUtf8(events);
+        QTest::newRow(qPrintable(name)) << chinese << index << raw << state
+                                        << (text.isEmpty() ? QStringList() : text.split(QLatin1Char('|')));
+    };
+    for (int index : {1, 5, 100}) {
+        const QString at = QStringLiteral("index %1 ").arg(index);
+        row(at + "overweight warning", true, index, 2500, 1, "INF CZ 1.5:超重警告");
+        row(at + "ultra-light warning", true, index, 500, 1, "INF CZ 1.5:超轻警告");
+        row(at + "overweight alarm", true, index, 3000, 1, "INF CZ 1.5:超重报警|sound 2");
+        row(at + "ultra-light alarm", true, index, -1, 1, "INF CZ 1.5:超轻报警|sound 2");
+        row(at + "offline", true, index, 1500, 0, "INF CZ 1.5:离线|sound 1|ERR CZ 1.5:离线");
+        row(at + "fault", true, index, 1500, 3, "INF CZ 1.5:故障|sound 1|ERR CZ 1.5:故障");
+    }
+    row("en overweight alarm", false, 5, 3000, 1, "INF CZ 1.5:Overweight alarm|sound 2");
+    row("en ultra-light alarm index 300", false, 300, -1, 1, "INF CZ 1.5:Ultra-light alarm|sound 2");
+    row("en offline", false, 5, 1500, 2, "INF CZ 1.5:OFF|sound 1|ERR CZ 1.5:OFF");
+    row("en fault index 0", false, 0, 1500, 3, "sound 1|ERR CZ 1.5:ERR");
 
     // The total (0), cells above 100 and groups log only alarms and faults.
     for (int index : {0, 101, 300, 1005}) {
-        QTest::addRow("index %d warning", index) << true << index << 2500 << 1 << QStringList();
-        QTest::addRow("index %d ultra-light warning", index) << true << index << 500 << 1 << QStringList();
-        QTest::addRow("index %d alarm", index)
-            << true << index << 3000 << 1 << QStringList{QStringLiteral("INF CZ 1.5:超重报警"), QStringLiteral("sound 2")};
-        QTest::addRow("index %d offline", index)
-            << true << index << 1500 << 0 << QStringList{QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:离线")};
-        QTest::addRow("index %d fault", index)
-            << true << index << 1500 << 3 << QStringList{QStringLiteral("sound 1"), QStringLiteral("ERR CZ 1.5:故障")};
+        const QString at = QStringLiteral("index %1 ").arg(index);
+        row(at + "warning", true, index, 2500, 1, "");
+        row(at + "ultra-light warning", true, index, 500, 1, "");
+        row(at + "alarm", true, index, 3000, 1, "INF CZ 1.5:超重报警|sound 2");
+        row(at + "offline", true, index, 1500, 0, "sound 1|ERR CZ 1.5:离线");
+        row(at + "fault", true, index, 1500, 3, "sound 1|ERR CZ 1.5:故障");
     }
 }
 
@@ -403,34 +377,28 @@ void TestWeightingCellData::classificationCrossesSilenceLimit()
     QCOMPARE(log.events.count(QStringLiteral("sound 2")), 0);
 }
 
-void TestWeightingCellData::newReadingRestartsSilenceCount()
-{
-    const auto record = onlineRecord(5, QStringLiteral("CZ 1.5"), 1500);
-    for (int read = 0; read < 200; ++read)
-        record->getCurData();
-    QCOMPARE(record->curState(), QStringLiteral("离线"));
-
-    // The device reports online again with its next reading.
-    record->setCurData(1600);
-    QCOMPARE(record->readCount(), quint32(8));
-    QCOMPARE(record->curState(), QStringLiteral("离线")); // link state still 0
-    record->setState(1);
-    record->setCurData(1600);
-    QCOMPARE(record->readCount(), quint32(8));
-    QCOMPARE(record->curState(), QStringLiteral("正常"));
-}
-
-void TestWeightingCellData::readCountWraps()
+// A reading restarts the count; far past the limit it wraps back to the limit.
+void TestWeightingCellData::silenceCountRestartsAndWraps()
 {
     const auto record = onlineRecord(5, QStringLiteral("CZ 1.5"), 1500);
     while (record->readCount() < 10000)
         record->getCurData();
-    QCOMPARE(record->readCount(), quint32(10000));
+    QCOMPARE(record->curState(), QStringLiteral("离线"));
     record->getCurData();
     QCOMPARE(record->readCount(), quint32(100));
     record->getCurData();
     QCOMPARE(record->readCount(), quint32(101));
     QCOMPARE(record->curState(), QStringLiteral("离线"));
+
+    // The device's next reading restarts the count; the state follows only
+    // once the link state says online again.
+    record->setCurData(1600);
+    QCOMPARE(record->readCount(), quint32(8));
+    QCOMPARE(record->curState(), QStringLiteral("离线"));
+    record->setState(1);
+    record->setCurData(1600);
+    QCOMPARE(record->readCount(), quint32(8));
+    QCOMPARE(record->curState(), QStringLiteral("正常"));
 }
 
 void TestWeightingCellData::unorderedThresholds_data()
@@ -474,56 +442,40 @@ void TestWeightingCellData::unorderedThresholds()
     QCOMPARE(record.curState(), expected);
 }
 
+using ThresholdSetter = void (WeightingCellData::*)(double);
+using ThresholdGetter = double (WeightingCellData::*)() const;
+Q_DECLARE_METATYPE(ThresholdSetter)
+Q_DECLARE_METATYPE(ThresholdGetter)
+
 void TestWeightingCellData::thresholdSetters_data()
 {
-    QTest::addColumn<QString>("which");
-    QTest::newRow("upper alarm") << QStringLiteral("maxErr");
-    QTest::newRow("upper warning") << QStringLiteral("maxWarn");
-    QTest::newRow("lower alarm") << QStringLiteral("minErr");
-    QTest::newRow("lower warning") << QStringLiteral("minWarn");
+    QTest::addColumn<ThresholdSetter>("set");
+    QTest::addColumn<ThresholdGetter>("get");
+    QTest::newRow("upper alarm") << &WeightingCellData::setMaxErrData << &WeightingCellData::maxErrData;
+    QTest::newRow("upper warning") << &WeightingCellData::setMaxWarnData << &WeightingCellData::maxWarnData;
+    QTest::newRow("lower alarm") << &WeightingCellData::setMinErrData << &WeightingCellData::minErrData;
+    QTest::newRow("lower warning") << &WeightingCellData::setMinWarnData << &WeightingCellData::minWarnData;
 }
 
 // A threshold write re-classifies (eight reads) only when the value changed;
 // a value that is not a number is ignored.
 void TestWeightingCellData::thresholdSetters()
 {
-    QFETCH(QString, which);
+    QFETCH(ThresholdSetter, set);
+    QFETCH(ThresholdGetter, get);
 
     const auto record = onlineRecord(5, QStringLiteral("CZ 1.5"), 1500);
-    WeightingCellData *r = record.get();
-    const auto set = [r, which](double value) {
-        if (which == QLatin1String("maxErr"))
-            r->setMaxErrData(value);
-        else if (which == QLatin1String("maxWarn"))
-            r->setMaxWarnData(value);
-        else if (which == QLatin1String("minErr"))
-            r->setMinErrData(value);
-        else
-            r->setMinWarnData(value);
-    };
-    const auto get = [r, which] {
-        if (which == QLatin1String("maxErr"))
-            return r->maxErrData();
-        if (which == QLatin1String("maxWarn"))
-            return r->maxWarnData();
-        if (which == QLatin1String("minErr"))
-            return r->minErrData();
-        return r->minWarnData();
-    };
+    WeightingCellData &r = *record;
+    const double before = (r.*get)();
+    for (double same : {before, before * (1 + 1e-14), std::numeric_limits<double>::quiet_NaN(),
+                        std::numeric_limits<double>::infinity()})
+        (r.*set)(same);
+    QCOMPARE((r.*get)(), before);
+    QCOMPARE(r.readCount(), quint32(8));
 
-    const double before = get();
-    set(before);
-    QCOMPARE(r->readCount(), quint32(8));
-    set(before * (1 + 1e-14));
-    QCOMPARE(r->readCount(), quint32(8));
-    set(std::numeric_limits<double>::quiet_NaN());
-    set(std::numeric_limits<double>::infinity());
-    QCOMPARE(get(), before);
-    QCOMPARE(r->readCount(), quint32(8));
-
-    set(before + 0.5);
-    QCOMPARE(get(), before + 0.5);
-    QCOMPARE(r->readCount(), quint32(16));
+    (r.*set)(before + 0.5);
+    QCOMPARE((r.*get)(), before + 0.5);
+    QCOMPARE(r.readCount(), quint32(16));
 }
 
 void TestWeightingCellData::extremes()
@@ -555,7 +507,7 @@ void TestWeightingCellData::extremes()
 
 void TestWeightingCellData::properties_data()
 {
-    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QVariant>("resetValue");
 
@@ -574,32 +526,28 @@ void TestWeightingCellData::properties_data()
 // initial value (and notifies), and nothing else is emitted.
 void TestWeightingCellData::properties()
 {
-    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, key);
+    const char *name = key.constData();
     QFETCH(QVariant, value);
     QFETCH(QVariant, resetValue);
 
     WeightingCellData record(0, QStringLiteral("ALL LOAD"), 0);
-    const QMetaObject *meta = record.metaObject();
-    const QMetaProperty property = meta->property(meta->indexOfProperty(name.constData()));
-    QVERIFY(property.isValid());
-    QVERIFY(property.isWritable());
-    QVERIFY(property.isResettable());
-    QVERIFY(property.hasNotifySignal());
+    const QMetaProperty property = record.metaObject()->property(record.metaObject()->indexOfProperty(name));
+    QVERIFY(property.isWritable() && property.isResettable() && property.hasNotifySignal());
 
     QSignalSpy notify(&record, property.notifySignal());
     QSignalSpy idIsErr1(&record, &WeightingCellData::idIsErr1Changed);
     EventLog log(&record);
 
-    QCOMPARE(record.property(name.constData()), resetValue);
-    QVERIFY(record.setProperty(name.constData(), value));
-    QVERIFY(record.setProperty(name.constData(), value));
-    QCOMPARE(record.property(name.constData()), value);
+    QCOMPARE(record.property(name), resetValue);
+    for (int write = 0; write < 2; ++write)
+        QVERIFY(record.setProperty(name, value));
+    QCOMPARE(record.property(name), value);
     QCOMPARE(notify.count(), 1);
 
-    QVERIFY(property.reset(&record));
-    QCOMPARE(record.property(name.constData()), resetValue);
-    QCOMPARE(notify.count(), 2);
-    QVERIFY(property.reset(&record));
+    for (int reset = 0; reset < 2; ++reset)
+        QVERIFY(property.reset(&record));
+    QCOMPARE(record.property(name), resetValue);
     QCOMPARE(notify.count(), 2);
     QCOMPARE(idIsErr1.count(), 0);
     QCOMPARE(log.events, QStringList());
