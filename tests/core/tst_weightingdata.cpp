@@ -6,18 +6,17 @@
 #include <QtTest>
 
 #include <limits>
+#include <memory>
 
 class TestWeightingData : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void createCell();
-    void createGroup();
+    void createRecords();
     void slotBounds_data();
     void slotBounds();
     void deleteRecords();
-    void pageDeletesItsRecords();
     void setCellConfigOrder();
     void forwardedSetters();
     void groups();
@@ -25,40 +24,31 @@ private slots:
     void updateCellData();
 };
 
-void TestWeightingData::createCell()
+void TestWeightingData::createRecords()
 {
     WeightingData page;
     WeightingCellData *record = page.createCell(3, 17);
-    QVERIFY(record);
     QCOMPARE(page.cell(17), record);
     QCOMPARE(record->name(), QStringLiteral("CZ 3.17"));
     QCOMPARE(record->index(), 17);
     QCOMPARE(record->typeFlag(), 0);
-
-    // An occupied slot keeps its record and settings.
-    record->setMaxErrData(5000);
-    QCOMPARE(page.createCell(3, 17), record);
-    QCOMPARE(page.cell(17)->maxErrData(), 5000.0);
-
     QCOMPARE(page.createCell(20, 0)->name(), QStringLiteral("CZ 20.0"));
     QCOMPARE(page.createCell(0, 1000)->name(), QStringLiteral("CZ 0.1000"));
-}
 
-void TestWeightingData::createGroup()
-{
-    WeightingData page;
     WeightingCellData *group = page.createGroup(4);
-    QVERIFY(group);
     QCOMPARE(group->name(), QStringLiteral("Group4"));
     QCOMPARE(group->index(), 1005);
     QCOMPARE(group->typeFlag(), 1);
     QCOMPARE(page.group(4), group);
     QCOMPARE(page.cell(1005), group);
-
-    // A second creation must not replace (and lose) the existing record.
-    QCOMPARE(page.createGroup(4), group);
     QCOMPARE(page.createGroup(0)->index(), 1001);
     QCOMPARE(page.createGroup(19)->index(), 1020);
+
+    // A second creation must not replace (and lose) the existing record.
+    record->setMaxErrData(5000);
+    QCOMPARE(page.createCell(3, 17), record);
+    QCOMPARE(page.cell(17)->maxErrData(), 5000.0);
+    QCOMPARE(page.createGroup(4), group);
 }
 
 void TestWeightingData::slotBounds_data()
@@ -110,28 +100,22 @@ void TestWeightingData::slotBounds()
 
 void TestWeightingData::deleteRecords()
 {
-    WeightingData page;
-    QPointer<WeightingCellData> cell = page.createCell(2, 7);
-    QPointer<WeightingCellData> group = page.createGroup(3);
-    page.deleteCell(7);
+    auto page = std::make_unique<WeightingData>();
+    QPointer<WeightingCellData> cell = page->createCell(2, 7);
+    QPointer<WeightingCellData> group = page->createGroup(3);
+    page->deleteCell(7);
     QVERIFY(cell.isNull());
-    QCOMPARE(page.cell(7), nullptr);
-    page.deleteCell(7); // empty slot: nothing
-    page.deleteGroup(3);
+    QCOMPARE(page->cell(7), nullptr);
+    page->deleteCell(7); // empty slot: nothing
+    page->deleteGroup(3);
     QVERIFY(group.isNull());
-    QCOMPARE(page.group(3), nullptr);
+    QCOMPARE(page->group(3), nullptr);
 
-    // The slot can be used again.
-    QVERIFY(page.createCell(2, 7));
-    QVERIFY(page.createGroup(3));
-}
-
-void TestWeightingData::pageDeletesItsRecords()
-{
-    auto *page = new WeightingData;
-    QPointer<WeightingCellData> cell = page->createCell(1, 1);
-    QPointer<WeightingCellData> group = page->createGroup(1);
-    delete page;
+    // The slots can be used again, and the page deletes what it holds.
+    cell = page->createCell(2, 7);
+    group = page->createGroup(3);
+    QVERIFY(cell && group);
+    page.reset();
     QVERIFY(cell.isNull());
     QVERIFY(group.isNull());
 }
@@ -163,31 +147,25 @@ void TestWeightingData::setCellConfigOrder()
     QCOMPARE(page.cell(6), nullptr);
 }
 
+// Cells and groups share one index space; empty slots are passed over.
 void TestWeightingData::forwardedSetters()
 {
     WeightingData page;
     WeightingCellData *record = page.createCell(1, 5);
     WeightingCellData *group = page.createGroup(2);
-    page.setMaxErrData(5, 5000);
-    page.setMaxWarnData(5, 4000);
-    page.setMinErrData(5, 10);
-    page.setMinWarnData(5, 20);
-    page.setName(5, QStringLiteral("Hopper"));
-    QCOMPARE(record->maxErrData(), 5000.0);
-    QCOMPARE(record->maxWarnData(), 4000.0);
-    QCOMPARE(record->minErrData(), 10.0);
-    QCOMPARE(record->minWarnData(), 20.0);
-    QCOMPARE(record->name(), QStringLiteral("Hopper"));
-
-    // Group slots are reached through the same index space.
-    page.setMaxErrData(1003, 7000);
-    page.setName(1003, QStringLiteral("Line 2"));
-    QCOMPARE(group->maxErrData(), 7000.0);
-    QCOMPARE(group->name(), QStringLiteral("Line 2"));
-
-    // Empty slots are passed over.
-    page.setMaxErrData(6, 1);
-    page.setName(6, QStringLiteral("x"));
+    for (int index : {5, 1003, 6}) {
+        page.setMaxErrData(index, 5000 + index);
+        page.setMaxWarnData(index, 4000 + index);
+        page.setMinErrData(index, 10 + index);
+        page.setMinWarnData(index, 20 + index);
+        page.setName(index, QStringLiteral("n%1").arg(index));
+    }
+    for (WeightingCellData *r : {record, group}) {
+        const int index = r->index();
+        QCOMPARE((QVector<double>{r->maxErrData(), r->maxWarnData(), r->minErrData(), r->minWarnData()}),
+                 (QVector<double>{5000.0 + index, 4000.0 + index, 10.0 + index, 20.0 + index}));
+        QCOMPARE(r->name(), QStringLiteral("n%1").arg(index));
+    }
     QCOMPARE(page.cell(6), nullptr);
 }
 
