@@ -35,16 +35,14 @@ class PublicationLog : public QObject
 public:
     explicit PublicationLog(WeightingConTrol *control)
     {
-        connect(control, &WeightingConTrol::readCellDataSignal, this,
-                [this](int p, int i, int g, int t, QString n, int cur, int max, int min, int maxW,
-                       int minW, int maxE, int minE, int s, int e, int b, WeightingCellData *r) {
-                    entries.append({false, p, i, g, t, n, cur, max, min, maxW, minW, maxE, minE, s, e, b, r});
-                });
-        connect(control, &WeightingConTrol::readGroupCellDataSignal, this,
-                [this](int p, int i, int g, int t, QString n, int cur, int max, int min, int maxW,
-                       int minW, int maxE, int minE, int s, int e, int b, WeightingCellData *r) {
-                    entries.append({true, p, i, g, t, n, cur, max, min, maxW, minW, maxE, minE, s, e, b, r});
-                });
+        const auto collect = [this](bool group) {
+            return [this, group](int p, int i, int g, int t, QString n, int cur, int max, int min, int maxW,
+                                 int minW, int maxE, int minE, int s, int e, int b, WeightingCellData *r) {
+                entries.append({group, p, i, g, t, n, cur, max, min, maxW, minW, maxE, minE, s, e, b, r});
+            };
+        };
+        connect(control, &WeightingConTrol::readCellDataSignal, this, collect(false));
+        connect(control, &WeightingConTrol::readGroupCellDataSignal, this, collect(true));
     }
 
     // The latest publication of a page and index; an empty one (page -1) when none.
