@@ -4,6 +4,7 @@
 #include "publicationlog.h"
 #include "testdatagrams.h"
 
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -11,6 +12,8 @@ namespace {
 
 const QString DeviceA = QStringLiteral("00:80:E1:26:D3:AA");
 const QString DeviceB = QStringLiteral("00:80:E1:26:D3:BB");
+// A reading no datagram of these tests carries, set before the intake.
+constexpr int Untouched = 7;
 
 void deliver(WeightingConTrol &control, QByteArray bytes)
 {
@@ -49,13 +52,10 @@ class TestWeightingIntake : public QObject
 private slots:
     void init();
     void datagramOfSixtyBytes();
-    void weightIsSigned();
-    void laterDatagramReplacesTheEarlier();
     void cellIndex101EndsTheIntake();
-    void indexZeroIsSkipped();
-    void onlyPositionsUpTo100();
+    void intakeRules_data();
+    void intakeRules();
     void pagesWithoutATableKeepTheirData();
-    void hubDataForPage20IsNeverTakenIn();
     void badDatagramsChangeNothing_data();
     void badDatagramsChangeNothing();
     void bluetoothRegistrationAndConflict();
@@ -65,7 +65,6 @@ private slots:
     void bluetoothRecordFields();
     void scanOnlineDevice();
     void connectionReports();
-    void connectionReportForHubIdZero();
     void thresholdDocument();
 };
 
@@ -103,31 +102,6 @@ void TestWeightingIntake::datagramOfSixtyBytes()
     QCOMPARE(times.count(), 1);
 }
 
-void TestWeightingIntake::weightIsSigned()
-{
-    WeightingConTrol control;
-    control.createCell(0, 2);
-    deliver(control, hubDatagram(0, {}) + QByteArray::fromHex("020001000000FFFF"));
-    control.qmlRequestReflsh();
-    QCOMPARE(control.page(0)->cell(2)->curData(), -1);
-}
-
-void TestWeightingIntake::laterDatagramReplacesTheEarlier()
-{
-    WeightingConTrol control;
-    control.createCell(2, 1);
-    control.createCell(2, 2);
-    deliver(control, hubDatagram(2, {hubRecord(1, 10), hubRecord(2, 20)}));
-    deliver(control, hubDatagram(2, {hubRecord(1, 11)}));
-    control.qmlRequestReflsh();
-    // The whole pending page is replaced: cell 2 gets nothing.
-    QCOMPARE(readings(control, 2, {1, 2}), (QVector<int>{11, -1}));
-    // Taken in once: the next refresh has nothing pending.
-    control.page(2)->cell(1)->setCurData(5);
-    control.qmlRequestReflsh();
-    QCOMPARE(control.page(2)->cell(1)->curData(), 5);
-}
-
 void TestWeightingIntake::cellIndex101EndsTheIntake()
 {
     WeightingConTrol control;
@@ -149,29 +123,60 @@ void TestWeightingIntake::cellIndex101EndsTheIntake()
     QCOMPARE(readings(control, 20, {4}), QVector<int>{40});
 }
 
-void TestWeightingIntake::indexZeroIsSkipped()
+void TestWeightingIntake::intakeRules_data()
 {
-    WeightingConTrol control;
-    control.createCell(1, 0);
-    control.createCell(1, 3);
-    deliver(control, hubDatagram(1, {hubRecord(0, 999), hubRecord(3, 33)}));
-    control.qmlRequestReflsh();
-    QCOMPARE(control.page(1)->cell(3)->curData(), 33);
-    // Cell 0 of page 1 is the total, never a hub reading.
-    QCOMPARE(control.page(1)->cell(0)->curData(), 33);
-}
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QVector<int>>("cells");
+    QTest::addColumn<QVector<QByteArray>>("datagrams");
+    QTest::addColumn<QVector<int>>("expected");
 
-void TestWeightingIntake::onlyPositionsUpTo100()
-{
-    WeightingConTrol control;
-    control.createCell(4, 7);
-    control.createCell(4, 8);
+    QTest::newRow("weight FFFF is -1")
+        << 0 << QVector<int>{2} << QVector<QByteArray>{hubDatagram(0, {}) + QByteArray::fromHex("020001000000FFFF")}
+        << QVector<int>{-1};
+    // The whole pending page is replaced: cell 2 gets nothing.
+    QTest::newRow("later datagram replaces the earlier")
+        << 2 << QVector<int>{1, 2}
+        << QVector<QByteArray>{hubDatagram(2, {hubRecord(1, 10), hubRecord(2, 20)}), hubDatagram(2, {hubRecord(1, 11)})}
+        << QVector<int>{11, Untouched};
+    // Cell 0 of page 1 is the total, never a hub reading.
+    QTest::newRow("index 0 is skipped") << 1 << QVector<int>{0, 3}
+                                        << QVector<QByteArray>{hubDatagram(1, {hubRecord(0, 999), hubRecord(3, 33)})}
+                                        << QVector<int>{33, 33};
     QVector<HubCellRecord> records(102);
     records[100] = hubRecord(8, 80);
     records[101] = hubRecord(7, 70);
-    deliver(control, hubDatagram(4, records));
+    QTest::newRow("only positions up to 100")
+        << 4 << QVector<int>{7, 8} << QVector<QByteArray>{hubDatagram(4, records)} << QVector<int>{Untouched, 80};
+    QTest::newRow("hub data for page 20 is never taken in")
+        << 20 << QVector<int>{1} << QVector<QByteArray>{hubDatagram(20, {hubRecord(1, 500)})}
+        << QVector<int>{Untouched};
+}
+
+// Every datagram here is counted as received; the next refresh takes in what
+// the rules allow, and once only.
+void TestWeightingIntake::intakeRules()
+{
+    QFETCH(int, page);
+    QFETCH(QVector<int>, cells);
+    QFETCH(QVector<QByteArray>, datagrams);
+    QFETCH(QVector<int>, expected);
+    WeightingConTrol control;
+    const auto untouchAll = [&] {
+        for (int index : cells)
+            control.page(page)->cell(index)->setCurData(Untouched);
+    };
+    for (int index : cells)
+        control.createCell(page, index);
+    untouchAll();
+    for (const QByteArray &bytes : datagrams)
+        deliver(control, bytes);
+    QCOMPARE(control.disConnecttimes(), uint32_t(0));
     control.qmlRequestReflsh();
-    QCOMPARE(readings(control, 4, {7, 8}), (QVector<int>{-1, 80}));
+    QCOMPARE(readings(control, page, cells), expected);
+
+    untouchAll();
+    control.qmlRequestReflsh();
+    QCOMPARE(readings(control, page, cells), QVector<int>(cells.size(), Untouched));
 }
 
 void TestWeightingIntake::pagesWithoutATableKeepTheirData()
@@ -183,16 +188,6 @@ void TestWeightingIntake::pagesWithoutATableKeepTheirData()
     control.createCell(6, 1);
     control.qmlRequestReflsh();
     QCOMPARE(control.page(6)->cell(1)->curData(), 61);
-}
-
-void TestWeightingIntake::hubDataForPage20IsNeverTakenIn()
-{
-    WeightingConTrol control;
-    control.createCell(20, 1);
-    deliver(control, hubDatagram(20, {hubRecord(1, 500)}));
-    QCOMPARE(control.disConnecttimes(), uint32_t(0));
-    control.qmlRequestReflsh();
-    QCOMPARE(control.page(20)->cell(1)->curData(), -1);
 }
 
 void TestWeightingIntake::badDatagramsChangeNothing_data()
@@ -417,15 +412,11 @@ void TestWeightingIntake::connectionReports()
 
     control.resetUdpConnect();
     QCOMPARE(control.udpConnectl(), 0);
-}
 
-void TestWeightingIntake::connectionReportForHubIdZero()
-{
-    WeightingConTrol control;
-    // Hub ID 0 (an address ending in 30, 60, 90...) maps to bit 31.
+    // Hub ID 0 (an address ending in 30, 60, 90...) maps to bit 31; a slot
+    // outside the link's ten is reported but keeps no flag.
     control.udpConnectFlagChangedSlot(true, 1, 0);
     QCOMPARE(quint32(control.udpConnectl()), 0x80000000u);
-    // A slot outside the link's ten is reported but keeps no flag.
     control.udpConnectFlagChangedSlot(true, 12, 2);
     QCOMPARE(control.udpConnect(), false);
     QCOMPARE(quint32(control.udpConnectl()), 0x80000000u);
@@ -441,26 +432,12 @@ void TestWeightingIntake::thresholdDocument()
     page.setCellConfig(1, 100, 4000, 0, 5000);
     page.setCellConfig(2, 10, 800, 5, 900);
     page.setMaxWarnData(2, 800.5);
-    const QByteArray expected =
-        "{\n"
-        "    \"VornCellList\": [\n"
-        "        {\n"
-        "            \"VornCellId\": 1,\n"
-        "            \"maxErr\": 5000,\n"
-        "            \"maxWarn\": 4000,\n"
-        "            \"minErr\": 0,\n"
-        "            \"minWarn\": 100\n"
-        "        },\n"
-        "        {\n"
-        "            \"VornCellId\": 2,\n"
-        "            \"maxErr\": 900,\n"
-        "            \"maxWarn\": 800.5,\n"
-        "            \"minErr\": 5,\n"
-        "            \"minWarn\": 10\n"
-        "        }\n"
-        "    ],\n"
-        "    \"VornHubId\": 1\n"
-        "}\n";
+    // Qt's indented form with sorted keys, byte for byte.
+    const QByteArray expected = QJsonDocument::fromJson(R"({"VornHubId": 1, "VornCellList": [
+        {"VornCellId": 1, "maxErr": 5000, "maxWarn": 4000, "minErr": 0, "minWarn": 100},
+        {"VornCellId": 2, "maxErr": 900, "maxWarn": 800.5, "minErr": 5, "minWarn": 10}]})")
+                                    .toJson(QJsonDocument::Indented);
+    QVERIFY(expected.startsWith("{\n    \"VornCellList\": [\n        {\n            \"VornCellId\": 1,\n"));
     QCOMPARE(ThresholdDocument::build(1, page), expected);
 
     WeightingData empty;
