@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "../qmlshared"
 
 // The bar chart view in the real window with the real controllers: cells fed
 // as hub datagrams appear as bars, the charts follow the table parts, and the
@@ -9,13 +10,13 @@ TestCase {
     name: "BarChartView"
     when: windowShown
 
-    BarChartProgram {
+    WindowProgram {
         id: program
         testCase: testCase
     }
 
     function init() {
-        program.start()
+        program.start(workingFolder)
     }
 
     function cleanup() {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import QtMultimedia 5.15
+import "../qmlshared"
 
 // The system settings page in the real window with the real controllers:
 // display command, recording, alarm sounds, receive port, colours, unit,
@@ -9,8 +10,12 @@ TestCase {
     id: testCase
     name: "SystemSetting"
 
-    property var window: null
     property int projectNumber: 0
+
+    WindowProgram {
+        id: program
+        testCase: testCase
+    }
 
     SignalSpy { id: sent; signalName: "displayCommandSent" }
     SignalSpy { id: portApplied; signalName: "receivePortApplied" }
@@ -18,13 +23,8 @@ TestCase {
 
     function init() {
         // Every test starts in a project of its own, with its own recordings.
-        testFiles.setSetting("setting.ini", "fileFolder", testFiles.url() + "/projects")
         testFiles.setSetting("setting.ini", "fileProjectName", "SettingsTest" + (++projectNumber))
-        var component = Qt.createComponent("qrc:/main.qml")
-        verify(component.status === Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window !== null)
-        tryVerify(function() { return workspace() !== null }, 10000, "workspace built")
+        program.start(testFiles)
         sent.clear()
         portApplied.clear()
         recolored.clear()
@@ -34,17 +34,13 @@ TestCase {
     }
 
     function cleanup() {
-        if (window) {
-            window.destroy()
-            window = null
-        }
-        wait(50)
+        program.stop()
     }
 
-    function page() { return findChild(window.contentItem, "mySettingForm") }
-    function workspace() { return page() ? page().workspace : null }
+    function page() { return program.page() }
+    function workspace() { return program.workspace() }
     function settings() { return workspace().systemSetting }
-    function weighing() { return page().projectControl.getWeightingConTrol() }
+    function weighing() { return program.weighing() }
     function mainRows() { return findChild(workspace(), "myTableParent").mainTable.rows }
     function control(name) { return findChild(settings().contentItem, name) }
 
@@ -164,25 +160,6 @@ TestCase {
         verify(Math.abs(Number(fields[2]) - 220 / 2.20462262185) < 1e-9, lines[1])
         verify(Math.abs(Number(fields[2]) - 99.79) < 0.01)
         compare(control("savePathLabel").text, recorder.savePath)
-    }
-
-    function test_changedHeaderStartsANewFile() {
-        var recorder = weighing().Comm.dataSave
-        feed([[1, 10, 1]])
-        // The recorder takes no line within saveTick of its construction.
-        wait(600)
-        settings().sampler.sample()
-        compare(testFiles.recordings(page().projectControl.projectPath + "/Data").length, 1)
-        var first = recorder.saveDataHeader
-        wait(600)
-        feed([[1, 10, 1], [2, 20, 2]])
-        // New files are named by the second they begin in.
-        wait(1100)
-        settings().sampler.sample()
-        verify(recorder.saveDataHeader !== first)
-        var files = testFiles.recordings(page().projectControl.projectPath + "/Data")
-        compare(files.length, 2)
-        compare(testFiles.read(files[1]).split("\n")[0], "timer,ID:1.0/0,ID:2.1/1,ID:2.2/2,")
     }
 
     function test_alarmDuringLanguagePausePlaysNothing() {
@@ -345,10 +322,10 @@ TestCase {
         verify(page().visible)
         compare(page().projectRowShown, data.projectRow)
         compare(page().projectNameRowShown, !data.projectRow)
-        verify(!findChild(window.contentItem, "rec_app").visible)
+        verify(!findChild(program.window.contentItem, "rec_app").visible)
         compare(workspace(), null)
         wait(50)
-        compare(findChild(window.contentItem, "mySystemSetting"), null)
+        compare(findChild(program.window.contentItem, "mySystemSetting"), null)
         // The project is closed: its cells are gone, a refresh publishes none.
         var published = 0
         var count = function(pageid) { if (pageid === 2) ++published }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "../qmlshared"
 
 // The table view in the real window with the real controllers: cells fed as
 // hub datagrams appear as rows, groups and parts are made from the header,
@@ -9,7 +10,7 @@ TestCase {
     name: "TableView"
     when: windowShown
 
-    TableProgram {
+    WindowProgram {
         id: program
         testCase: testCase
     }
@@ -20,7 +21,7 @@ TestCase {
     }
 
     function init() {
-        program.start()
+        program.start(workingFolder)
         partDeleted.clear()
         partDeleted.target = container()
     }

@@ -1,13 +1,16 @@
 import QtQuick 2.15
 
-// Starts and stops the real main window in the test's working directory, with
-// new projects going there too, and finds the table view's parts.
+// Starts and stops the real main window in the test's working directory and
+// finds its parts.
 QtObject {
     property var window: null
     property var testCase: null
 
-    function start() {
-        workingFolder.setSetting("setting.ini", "fileFolder", workingFolder.url() + "/projects")
+    // `folder` (the working-directory helper) sends new projects into the
+    // working directory too.
+    function start(folder) {
+        if (folder)
+            folder.setSetting("setting.ini", "fileFolder", folder.url() + "/projects")
         var component = Qt.createComponent("qrc:/main.qml")
         testCase.verify(component.status === Component.Ready, component.errorString())
         window = component.createObject(null)
