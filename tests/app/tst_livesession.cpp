@@ -65,6 +65,7 @@ private:
     QStringList recordingFiles() const;
     int recordedLines() const;
     bool writeProject(const QJsonObject &project) const;
+    std::unique_ptr<QProcess> program() const; // set up in the working folder, not started
     QProcess *startProgram();
     void stopProgram();
     void readHubFrames();
@@ -100,17 +101,24 @@ QString cellKey(const QJsonObject &cell)
         cell.value(QStringLiteral("index")).toInt());
 }
 
+// "CELL DATA" or "GROUP DATA" of the weighing controller's section.
+QJsonArray controlData(const QJsonObject &project, const QString &key)
+{
+    return project.value(QStringLiteral("WeightingControlParent"))
+        .toObject()
+        .value(QStringLiteral("WeightingControl"))
+        .toObject()
+        .value(key)
+        .toArray();
+}
+
 // The part of a project a reopening must keep: cells with name, group and
 // thresholds, groups with name and thresholds, and the table parts.
 QJsonObject configuration(const QJsonObject &project)
 {
-    const QJsonObject control = project.value(QStringLiteral("WeightingControlParent"))
-                                    .toObject()
-                                    .value(QStringLiteral("WeightingControl"))
-                                    .toObject();
     QJsonObject cells;
-    const QJsonArray cellData = control.value(QStringLiteral("CELL DATA")).toArray();
-    for (const QJsonValue &value : cellData) {
+    const QJsonArray cellList = controlData(project, QStringLiteral("CELL DATA"));
+    for (const QJsonValue &value : cellList) {
         const QJsonObject cell = value.toObject();
         QJsonObject kept;
         for (const char *key : {"name", "groupId", "minWarn", "maxWarn", "minErr", "maxErr", "bleAddress"})
@@ -118,7 +126,7 @@ QJsonObject configuration(const QJsonObject &project)
         cells.insert(cellKey(cell), kept);
     }
     QJsonObject groups;
-    const QJsonArray groupData = control.value(QStringLiteral("GROUP DATA")).toArray();
+    const QJsonArray groupData = controlData(project, QStringLiteral("GROUP DATA"));
     for (const QJsonValue &value : groupData) {
         const QJsonObject group = value.toObject();
         QJsonObject kept;
@@ -131,8 +139,8 @@ QJsonObject configuration(const QJsonObject &project)
     for (const QJsonValue &value : tableParts) {
         const QJsonObject part = value.toObject();
         QJsonArray rows;
-        const QJsonArray cellList = part.value(QStringLiteral("CellList")).toArray();
-        for (const QJsonValue &row : cellList) {
+        const QJsonArray partRows = part.value(QStringLiteral("CellList")).toArray();
+        for (const QJsonValue &row : partRows) {
             const QJsonObject r = row.toObject();
             rows.append(r.value(QStringLiteral("pageId")).toString() + QLatin1Char('.')
                         + r.value(QStringLiteral("cellIndex")).toString());
@@ -144,16 +152,6 @@ QJsonObject configuration(const QJsonObject &project)
     return QJsonObject{{QStringLiteral("cells"), cells},
                        {QStringLiteral("groups"), groups},
                        {QStringLiteral("parts"), parts}};
-}
-
-QJsonArray cellData(const QJsonObject &project)
-{
-    return project.value(QStringLiteral("WeightingControlParent"))
-        .toObject()
-        .value(QStringLiteral("WeightingControl"))
-        .toObject()
-        .value(QStringLiteral("CELL DATA"))
-        .toArray();
 }
 
 } // namespace
@@ -262,18 +260,24 @@ bool TestLiveSession::writeProject(const QJsonObject &project) const
     return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(project).toJson()) > 0 && file.commit();
 }
 
-QProcess *TestLiveSession::startProgram()
+std::unique_ptr<QProcess> TestLiveSession::program() const
 {
-    m_vornView = std::make_unique<QProcess>();
+    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // The single-instance key follows the temporary folder: this session
     // never meets another vornView on the machine.
     env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp")));
-    m_vornView->setProcessEnvironment(env);
-    m_vornView->setWorkingDirectory(m_dir.path());
-    m_vornView->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_vornView->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(m_dir.path());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    return process;
+}
+
+QProcess *TestLiveSession::startProgram()
+{
+    m_vornView = program();
     m_vornView->start(m_program, QStringList());
     m_vornView->waitForStarted(10000);
     return m_vornView.get();
@@ -335,7 +339,7 @@ void TestLiveSession::firstStartCreatesAndOpensTheTemporaryProject()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(projectFile()), 20000);
     // The project controller writes this debug line each time a project is read.
     QTRY_COMPARE_WITH_TIMEOUT(logCount(QStringLiteral("打开项目成功")), 1, 20000);
-    const QJsonArray created = cellData(readProject());
+    const QJsonArray created = controlData(readProject(), QStringLiteral("CELL DATA"));
     QCOMPARE(created.size(), 1);
     QCOMPARE(created.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("ALL LOAD"));
     // The port named in the settings is the simulator's terminal.
@@ -432,16 +436,11 @@ void TestLiveSession::bluetoothCellsRegisterOnPage20ByUserId()
 void TestLiveSession::secondInstanceExitsAtOnce()
 {
     const QStringList logsBefore = QDir(path(QStringLiteral("log"))).entryList(QDir::Files);
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp")));
-    second.setProcessEnvironment(env);
-    second.setWorkingDirectory(m_dir.path());
-    second.start(m_program, QStringList());
-    QVERIFY(second.waitForFinished(15000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
+    const std::unique_ptr<QProcess> second = program();
+    second->start(m_program, QStringList());
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
     // It left before starting a log of its own; the first runs on.
     QCOMPARE(QDir(path(QStringLiteral("log"))).entryList(QDir::Files), logsBefore);
     QCOMPARE(m_vornView->state(), QProcess::Running);
@@ -469,7 +468,7 @@ void TestLiveSession::sigtermSavesTheProjectThroughTheSaveBroadcast()
 
     const QJsonObject project = readProject();
     QSet<QString> saved;
-    const QJsonArray cells = cellData(project);
+    const QJsonArray cells = controlData(project, QStringLiteral("CELL DATA"));
     for (const QJsonValue &value : cells) {
         const QJsonObject cell = value.toObject();
         saved.insert(cellKey(cell));
