@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "../qmlshared"
 
 // The project page's start sequence and its recent-projects list, with the real
 // project controller, in a temporary working directory.
@@ -7,14 +8,14 @@ TestCase {
     id: testCase
     name: "ProjectPage"
 
-    ProgramHarness {
+    WindowProgram {
         id: program
         testCase: testCase
+        releaseOnStop: true
     }
 
     function init() {
-        program.seedProjectFolder()
-        program.start()
+        program.start(workingFolder)
     }
 
     function cleanup() {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "../qmlshared"
 
 // The workspace and its information page with the real controllers: hub
 // circles, the log, the language switch, the auto-scan and the tab flashing.
@@ -7,9 +8,10 @@ TestCase {
     id: testCase
     name: "Workspace"
 
-    ProgramHarness {
+    WindowProgram {
         id: program
         testCase: testCase
+        releaseOnStop: true
     }
 
     SignalSpy {
@@ -23,8 +25,7 @@ TestCase {
     }
 
     function init() {
-        program.seedProjectFolder()
-        program.start()
+        program.start(workingFolder)
         singleScan.clear()
         fullScan.clear()
         singleScan.target = program.workspace()

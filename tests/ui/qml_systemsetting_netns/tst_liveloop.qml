@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "../qmlshared"
 
 // The settings page closing the live loop with simulated hubs inside a
 // private network namespace: its display command makes the hubs report as
@@ -9,22 +10,9 @@ TestCase {
     id: testCase
     name: "LiveLoop"
 
-    property var window: null
-
-    function startWindow() {
-        var component = Qt.createComponent("qrc:/main.qml")
-        verify(component.status === Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window !== null)
-        tryVerify(function() { return workspace() !== null }, 10000, "workspace built")
-    }
-
-    function stopWindow() {
-        if (window) {
-            window.destroy()
-            window = null
-        }
-        wait(50)
+    WindowProgram {
+        id: program
+        testCase: testCase
     }
 
     function initTestCase() {
@@ -33,14 +21,14 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        stopWindow()
+        program.stop()
         hubSimulator.stop()
     }
 
-    function page() { return findChild(window.contentItem, "mySettingForm") }
-    function workspace() { return page() ? page().workspace : null }
+    function page() { return program.page() }
+    function workspace() { return program.workspace() }
     function settings() { return workspace().systemSetting }
-    function weighing() { return page().projectControl.getWeightingConTrol() }
+    function weighing() { return program.weighing() }
     function mainRows() { return findChild(workspace(), "myTableParent").mainTable.rows }
     function control(name) { return findChild(settings().contentItem, name) }
 
@@ -59,7 +47,7 @@ TestCase {
     }
 
     function test_1_liveLoop() {
-        startWindow()
+        program.start()
         var info = workspace().testPage
         tryVerify(function() {
             var one = findChild(info, "hubCircle1")
@@ -93,18 +81,18 @@ TestCase {
         var unit = control("unitBox")
         unit.currentIndex = 1
         unit.activated(1)
-        stopWindow()
+        program.stop()
     }
 
     function test_2_settingsSurviveARestart() {
         compare(String(testFiles.setting("setting.ini", "m_sendData")), "false")
         compare(String(testFiles.setting("setting.ini", "m_comboBox_unit")), "LB")
-        startWindow()
+        program.start()
         verify(!control("digitDisplaySwitch").checked)
         compare(control("unitBox").currentText, "LB")
         compare(weighing().conFactor, 2.20462262185)
         var mark = hubSimulator.output().length
         tryVerify(function() { return displayFlags(mark).indexOf(3) >= 0 }, 5000, "display stays off")
-        stopWindow()
+        program.stop()
     }
 }

@@ -5,6 +5,9 @@ import QtQuick 2.15
 QtObject {
     property var window: null
     property var testCase: null
+    // Leave as quitting the program does: the workspace is released before
+    // the window goes.
+    property bool releaseOnStop: false
 
     // `folder` (the working-directory helper) sends new projects into the
     // working directory too.
@@ -20,6 +23,8 @@ QtObject {
 
     function stop() {
         if (window) {
+            if (releaseOnStop)
+                page().releaseWorkspace()
             window.destroy()
             window = null
         }
@@ -28,6 +33,10 @@ QtObject {
     }
 
     function page() { return testCase.findChild(window.contentItem, "mySettingForm") }
+    function recApp() { return testCase.findChild(window.contentItem, "rec_app") }
     function workspace() { return page() ? page().workspace : null }
-    function weighing() { return page().projectControl.getWeightingConTrol() }
+    function testPage() { return workspace() ? workspace().testPage : null }
+    function control() { return page().projectControl }
+    // Through the property: the script engine never takes the controller over.
+    function weighing() { return control().weightControl }
 }
