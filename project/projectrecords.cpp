@@ -72,28 +72,8 @@ void loadGroup(const QJsonObject &entry, WeightingData *groupPage)
     record->setTypeFlag(wholeNumber(entry.value(QStringLiteral("typeFlag"))));
 }
 
-QJsonObject cellObject(int pageId, const WeightingCellData &record)
-{
-    QJsonObject cell{{QStringLiteral("pageId"), pageId},
-                     {QStringLiteral("index"), record.index()},
-                     {QStringLiteral("groupId"), record.groupId()},
-                     {QStringLiteral("typeFlag"), record.typeFlag()},
-                     {QStringLiteral("name"), record.name()},
-                     {QStringLiteral("type"), record.type()},
-                     {QStringLiteral("minWarn"), record.minWarnData()},
-                     {QStringLiteral("maxWarn"), record.maxWarnData()},
-                     {QStringLiteral("minErr"), record.minErrData()},
-                     {QStringLiteral("maxErr"), record.maxErrData()},
-                     {QStringLiteral("peel"), record.peel()},
-                     {QStringLiteral("peelEnable"), record.peelEnable()}};
-    if (pageId == PageSource::WirelessPage) {
-        cell.insert(QStringLiteral("bleAddress"), record.bleAddress());
-        cell.insert(QStringLiteral("idIsErr"), record.idIsErr());
-    }
-    return cell;
-}
-
-QJsonObject groupObject(const WeightingCellData &record)
+// The members a group entry and a cell entry share.
+QJsonObject recordObject(const WeightingCellData &record)
 {
     return QJsonObject{{QStringLiteral("index"), record.index()},
                        {QStringLiteral("groupId"), record.groupId()},
@@ -104,6 +84,19 @@ QJsonObject groupObject(const WeightingCellData &record)
                        {QStringLiteral("maxWarn"), record.maxWarnData()},
                        {QStringLiteral("minErr"), record.minErrData()},
                        {QStringLiteral("maxErr"), record.maxErrData()}};
+}
+
+QJsonObject cellObject(int pageId, const WeightingCellData &record)
+{
+    QJsonObject cell = recordObject(record);
+    cell.insert(QStringLiteral("pageId"), pageId);
+    cell.insert(QStringLiteral("peel"), record.peel());
+    cell.insert(QStringLiteral("peelEnable"), record.peelEnable());
+    if (pageId == PageSource::WirelessPage) {
+        cell.insert(QStringLiteral("bleAddress"), record.bleAddress());
+        cell.insert(QStringLiteral("idIsErr"), record.idIsErr());
+    }
+    return cell;
 }
 
 } // namespace
@@ -146,7 +139,7 @@ QJsonObject weightingControlParent(const PageSource &pages)
         QJsonArray groups;
         for (int g = kFirstGroup; g <= kLastGroup; ++g) {
             if (const WeightingCellData *record = groupPage->group(g))
-                groups.append(groupObject(*record));
+                groups.append(recordObject(*record));
         }
         control.insert(ProjectDocument::kGroupData, groups);
     }
