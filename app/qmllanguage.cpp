@@ -1,5 +1,7 @@
 #include "app/qmllanguage.h"
 
+#include "app/languagenotice.h"
+
 #include <QCoreApplication>
 #include <QQmlEngine>
 #include <QTranslator>
@@ -20,5 +22,6 @@ void QmlLanguage::setLanguage(int nLanguage)
     }
     m_translator = translator;
     m_app->installTranslator(m_translator);
+    LanguageNotice::instance()->announce();
     m_engine->retranslate();
 }

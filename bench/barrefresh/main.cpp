@@ -1,6 +1,6 @@
 #include "bench/common/timingfigures.h"
-#include "ui/models/barchartitem.h"
-#include "ui/models/barrowmodel.h"
+#include "ui/barchart/barchartitem.h"
+#include "ui/barchart/barrowmodel.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -9,8 +9,8 @@
 #include "bench/common/fullinstallationload.h"
 #include "bench/common/timingfigures.h"
 #include "core/weightingcontrol.h"
-#include "ui/models/barrowmodel.h"
-#include "ui/models/tablerowmodel.h"
+#include "ui/barchart/barrowmodel.h"
+#include "ui/table/tablerowmodel.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

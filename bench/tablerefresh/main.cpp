@@ -2,7 +2,7 @@
 #include "core/weightingcelldata.h"
 #include "core/weightingcontrol.h"
 #include "core/weightingdata.h"
-#include "ui/models/tablerowmodel.h"
+#include "ui/table/tablerowmodel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

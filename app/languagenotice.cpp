@@ -1,0 +1,7 @@
+#include "app/languagenotice.h"
+
+LanguageNotice *LanguageNotice::instance()
+{
+    static LanguageNotice notice;
+    return &notice;
+}
