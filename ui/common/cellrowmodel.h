@@ -1,6 +1,8 @@
 #ifndef CELLROWMODEL_H
 #define CELLROWMODEL_H
 
+#include "core/weightingcontrol.h"
+#include "project/myjson.h"
 #include "ui/common/cellrow.h"
 #include "ui/common/rowlookup.h"
 
@@ -20,9 +22,6 @@
 // everything a refresh changed is announced once, when control returns to the
 // event loop: new rows as one insertion, changed rows as merged dataChanged
 // ranges.
-class MyJson;
-class WeightingConTrol;
-
 class CellRowModel : public QAbstractListModel
 {
     Q_OBJECT
