@@ -8,10 +8,13 @@
 #include "ui/settings/displayunit.h"
 #include "ui/barchart/barchartitem.h"
 #include "ui/barchart/barrowmodel.h"
+#include "ui/lineplot/lineplotitem.h"
+#include "ui/lineplot/lineplotmodel.h"
 #include "ui/shell/hubconnectionmask.h"
 #include "ui/shell/logscanrule.h"
 #include "ui/settings/manualfile.h"
 #include "ui/shell/messagelog.h"
+#include "ui/common/cellrowmodel.h"
 #include "ui/common/partnumberpool.h"
 #include "ui/settings/receiveportvalidator.h"
 #include "ui/shell/recentprojectlist.h"
@@ -39,6 +42,11 @@ void registerQmlTypes()
     // Bar chart view: the bar rows and the item that paints them.
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
+    // Line plot view: the curves of one plot, read from the main table's
+    // rows, and the item that paints them.
+    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
+    qmlRegisterType<LinePlotModel>("VornUi", 1, 0, "LinePlotModel");
+    qmlRegisterType<LinePlotItem>("VornUi", 1, 0, "LinePlotItem");
     // System settings page: display command, unit, receive port, recording
     // line and alarm sounds, and the manual.
     qmlRegisterAnonymousType<DataSaveControl>("VornUi", 1);

@@ -164,9 +164,15 @@ Item {
                 id: planParent
                 objectName: "planParent"
             }
-            Item {
+            LinePlotParent {
                 id: linePlotParent
-                objectName: "linePlotParent"
+                workspace: myComponetAPP
+                savePage: testPage
+                weightingControl1: myComponetAPP.weightingControl1
+                json: projectControl1.Json
+                mainTableRows: myTableParent.mainTable.rows
+                recorder: myComponetAPP.weightingControl1 ? myComponetAPP.weightingControl1.Comm.dataSave : null
+                chinese: myComponetAPP.languagel === 1
             }
         }
 
