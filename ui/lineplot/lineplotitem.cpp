@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -47,6 +48,7 @@ LinePlotItem::LinePlotItem(QQuickItem *parent) : QQuickPaintedItem(parent)
     };
     connect(this, &QQuickItem::widthChanged, this, resized);
     connect(this, &QQuickItem::heightChanged, this, resized);
+    connect(this, &QQuickItem::visibleChanged, this, [this] { update(); });
 }
 
 LinePlotModel *LinePlotItem::model() const
@@ -82,7 +84,12 @@ void LinePlotItem::connectModel()
 {
     if (!m_model)
         return;
-    const auto repaint = [this] { update(); };
+    // A hidden chart (another tab, or the live chart behind the paused one)
+    // repaints when it is shown again, not on every change behind it.
+    const auto repaint = [this] {
+        if (isVisible())
+            update();
+    };
     connect(m_model, m_frozen ? &LinePlotModel::frozenFrameChanged : &LinePlotModel::frameChanged, this, repaint);
     connect(m_model, &LinePlotModel::lineWidthChanged, this, repaint);
     if (!m_frozen)
@@ -190,7 +197,17 @@ void LinePlotItem::paintSeries(QPainter *painter, const PlotFrame &frame, const 
     const double xScale = area.width() / (range.second - range.first);
     const double ySpan = frame.yAxis.top - frame.yAxis.bottom;
     const double yScale = ySpan > 0 ? area.height() / ySpan : 0;
+    // The raster engine strokes a wide antialiased polyline many times slower
+    // than a one-pixel one: a curve of width w is drawn as one-pixel lines
+    // shifted across w, sideways and up and down.
     const double penWidth = std::max(m_model->lineWidth(), LinePlotModel::MinLineWidth) / 15.0;
+    const double reach = (penWidth - 1) / 2;
+    const int steps = qRound(reach);
+    QVector<QPointF> shifts{{0, 0}};
+    for (int step = 1; step <= steps; ++step) {
+        const double d = reach * step / steps;
+        shifts << QPointF(d, 0) << QPointF(-d, 0) << QPointF(0, d) << QPointF(0, -d);
+    }
     painter->save();
     painter->setClipRect(area);
     painter->setRenderHint(QPainter::Antialiasing, true);
@@ -202,8 +219,14 @@ void LinePlotItem::paintSeries(QPainter *painter, const PlotFrame &frame, const 
         for (QPointF &point : shown)
             point = QPointF(area.left() + (point.x() - range.first) * xScale,
                             area.bottom() - (point.y() - frame.yAxis.bottom) * yScale);
-        painter->setPen(QPen(PlotFrame::colour(k), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter->drawPolyline(shown.constData(), int(shown.size()));
+        QPen pen(PlotFrame::colour(k), 1);
+        pen.setCosmetic(true);
+        painter->setPen(pen);
+        for (const QPointF &shift : qAsConst(shifts)) {
+            painter->translate(shift);
+            painter->drawPolyline(shown.constData(), int(shown.size()));
+            painter->translate(-shift);
+        }
     }
     painter->restore();
 }

@@ -25,7 +25,7 @@ LinePlotModel::LinePlotModel(QObject *parent)
     connect(&m_busyTimer, &QTimer::timeout, this, [this] { setReading(false); });
     m_redrawTimer.setSingleShot(true);
     m_redrawTimer.setInterval(0);
-    connect(&m_redrawTimer, &QTimer::timeout, this, &LinePlotModel::frameChanged);
+    connect(&m_redrawTimer, &QTimer::timeout, this, &LinePlotModel::drawRecordedValues);
     m_live.xMax = double(m_clock().toMSecsSinceEpoch());
     m_live.xMin = m_live.xMax - double(LinePlotRules::observationSpanMs(m_observationWindow));
 }

@@ -159,6 +159,7 @@ private:
     void liveStep();
     void historyStep();
     void readCurve(int position);
+    void drawRecordedValues();
     void removeCurveAt(int position);
     void clearAll();
     void setCapacity(int capacity);
@@ -189,10 +190,13 @@ private:
     bool m_reading = false;
     QString m_historyFile;
     bool m_firstOfLoad = false;
+    LinePlotRules::LocalDays m_localDays;
     QDate m_firstDay;
     QDate m_lastDay;
     int m_startDial = 12 * 3600 * 100;
     int m_endDial = 12 * 3600 * 100;
+    // The time of day of the newest recorded value, for the end dial.
+    int m_lastRecorded = 0;
     // Closes the busy box one second after the last recorded value.
     QTimer m_busyTimer;
     // Draws recorded values once the readback returns.

@@ -67,22 +67,24 @@ void LinePlotModel::takeRecordedValue(double partIndex, QString timer, double da
 {
     if (int(partIndex) != m_partIndex || seriescount < 0 || seriescount >= MaxCurves)
         return;
-    // Every value keeps the busy box up for another second.
-    m_busyTimer.start();
-    const QDateTime time = LinePlotRules::recordTime(timer);
+    // The values of one readback arrive within one turn of the event loop:
+    // they are drawn, and the busy box kept up for another second, once.
+    if (!m_redrawTimer.isActive())
+        m_redrawTimer.start();
+    const LinePlotRules::RecordStamp time = LinePlotRules::recordTime(timer);
     if (!time.isValid())
         return;
-    const double x = double(time.toMSecsSinceEpoch());
-    const int hundredths = time.time().msecsSinceStartOfDay() / 10;
+    const double x = m_localDays.msecs(time);
+    const int hundredths = time.time.msecsSinceStartOfDay() / 10;
     if (m_firstOfLoad) {
         m_firstOfLoad = false;
         m_live.xMin = x;
-        m_firstDay = time.date();
+        m_firstDay = time.date;
         setDial(m_startDial, hundredths, &LinePlotModel::startDialChanged);
     }
     m_live.xMax = x;
-    m_lastDay = time.date();
-    setDial(m_endDial, hundredths, &LinePlotModel::endDialChanged);
+    m_lastDay = time.date;
+    m_lastRecorded = hundredths;
 
     const double conFactor = m_controller ? m_controller->conFactor() : 1.0;
     const double value = std::floor(data * conFactor);
@@ -91,7 +93,13 @@ void LinePlotModel::takeRecordedValue(double partIndex, QString timer, double da
     series.points.append(QPointF(x, value));
     series.id = id;
     series.recorded = true;
-    m_redrawTimer.start();
+}
+
+void LinePlotModel::drawRecordedValues()
+{
+    setDial(m_endDial, m_lastRecorded, &LinePlotModel::endDialChanged);
+    m_busyTimer.start();
+    emit frameChanged();
 }
 
 void LinePlotModel::beginHistory()

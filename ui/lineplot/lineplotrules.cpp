@@ -1,7 +1,6 @@
 #include "ui/lineplot/lineplotrules.h"
 
 #include <QRegularExpression>
-#include <QVector>
 
 #include <algorithm>
 #include <cmath>
@@ -31,24 +30,42 @@ double nearestValue(const QPointF *begin, const QPointF *end, double timeMs)
     return best ? best->y() : 0;
 }
 
-QDateTime recordTime(const QString &text)
+RecordStamp recordTime(const QString &text)
 {
-    static const QRegularExpression separators(QStringLiteral("[-_\\s]+"));
-    const QStringList fields = text.trimmed().split(separators, Qt::SkipEmptyParts);
-    if (fields.size() < 6)
-        return {};
-    QVector<int> numbers;
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        numbers.append(fields.at(i).toInt(&ok));
-        if (!ok)
+    // Scanned by hand: a history load parses one text per recorded value.
+    int numbers[6] = {};
+    int field = 0;
+    bool inField = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('-') || c == QLatin1Char('_') || c.isSpace()) {
+            if (inField && ++field == 6)
+                break;
+            inField = false;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return {};
+        numbers[field] = numbers[field] * 10 + (c.unicode() - '0');
+        if (numbers[field] > 99999)
+            return {};
+        inField = true;
     }
-    const QDate date(numbers[0], numbers[1], numbers[2]);
-    const QTime time(numbers[3], numbers[4], numbers[5]);
-    if (!date.isValid() || !time.isValid())
+    if (field < 5 || (field == 5 && !inField))
         return {};
-    return QDateTime(date, time, Qt::LocalTime);
+    return {QDate(numbers[0], numbers[1], numbers[2]), QTime(numbers[3], numbers[4], numbers[5])};
+}
+
+double LocalDays::msecs(const RecordStamp &stamp)
+{
+    if (stamp.date != m_day) {
+        m_day = stamp.date;
+        m_dayStart = QDateTime(m_day, QTime(0, 0), Qt::LocalTime).toMSecsSinceEpoch();
+        const qint64 next = QDateTime(m_day.addDays(1), QTime(0, 0), Qt::LocalTime).toMSecsSinceEpoch();
+        m_uniform = next - m_dayStart == qint64(24) * 3600 * 1000;
+    }
+    if (!m_uniform)
+        return double(stamp.toDateTime().toMSecsSinceEpoch());
+    return double(m_dayStart + stamp.time.msecsSinceStartOfDay());
 }
 
 WeightAxis widened(WeightAxis axis, double weight)

@@ -26,11 +26,34 @@ constexpr int DialRange = 24 * 3600 * 100;
 // window.
 double nearestValue(const QPointF *begin, const QPointF *end, double timeMs);
 
-// The local time of a recorded line's time text: its first six fields split
-// at "-", "_" or blanks are year, month, day, hours, minutes and seconds
-// ("2024-05-06 07_08_09_125"). Invalid when the text has fewer fields or they
-// are no date and time.
-QDateTime recordTime(const QString &text);
+// The date and time of a recorded line's time text: its first six fields
+// split at "-", "_" or blanks are year, month, day, hours, minutes and
+// seconds ("2024-05-06 07_08_09_125"). Invalid when the text has fewer fields
+// or they are no date and time.
+struct RecordStamp
+{
+    QDate date;
+    QTime time;
+
+    bool isValid() const { return date.isValid() && time.isValid(); }
+    QDateTime toDateTime() const { return QDateTime(date, time, Qt::LocalTime); }
+};
+RecordStamp recordTime(const QString &text);
+
+// Milliseconds since the epoch of recorded local times, by way of their day:
+// the C library's local-time conversion looks the time zone file up on every
+// call, far too slow for a recording read whole. A day with a clock change
+// is converted time by time.
+class LocalDays
+{
+public:
+    double msecs(const RecordStamp &stamp);
+
+private:
+    QDate m_day;
+    qint64 m_dayStart = 0;
+    bool m_uniform = false;
+};
 
 struct WeightAxis
 {

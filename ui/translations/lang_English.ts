@@ -714,4 +714,105 @@
         <translation>Create new project</translation>
     </message>
 </context>
+<context>
+    <name>LinePlot</name>
+    <message>
+        <source>重量:</source>
+        <translation>Load:</translation>
+    </message>
+    <message>
+        <source>名字:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>实时曲线</source>
+        <translation>Real-time Curve</translation>
+    </message>
+    <message>
+        <source>历史曲线</source>
+        <translation>Historical Curve</translation>
+    </message>
+    <message>
+        <source>实时曲线已暂停</source>
+        <translation>Real-time curve is paused</translation>
+    </message>
+    <message>
+        <source>正在读取数据,请稍后...</source>
+        <translation>Loading data, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>LinePlotParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>Zoning</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>Please confirm the deletion of this partition</translation>
+    </message>
+</context>
+<context>
+    <name>LinePlotSetting</name>
+    <message>
+        <source>折线图页面设置</source>
+        <translation>Line Page Setup</translation>
+    </message>
+    <message>
+        <source>暂停实时曲线</source>
+        <translation>Pause Real-time</translation>
+    </message>
+    <message>
+        <source>运行实时曲线</source>
+        <translation>Run Real-time</translation>
+    </message>
+    <message>
+        <source>加载历史曲线</source>
+        <translation>Load historical curve</translation>
+    </message>
+    <message>
+        <source>加载实时曲线</source>
+        <translation>Load real-time curve</translation>
+    </message>
+    <message>
+        <source>添加曲线</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除曲线</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>设置观测时间:</source>
+        <translation>Set Run Time:</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>历史曲线观测时间:</source>
+        <translation>Historical Curve Time:</translation>
+    </message>
+    <message>
+        <source>起点:</source>
+        <translation>Start time:</translation>
+    </message>
+    <message>
+        <source>终点:</source>
+        <translation>End time:</translation>
+    </message>
+    <message>
+        <source>折线宽度:</source>
+        <translation>Line Width:</translation>
+    </message>
+</context>
 </TS>

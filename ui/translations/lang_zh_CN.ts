@@ -714,4 +714,105 @@
         <translation>新建项目</translation>
     </message>
 </context>
+<context>
+    <name>LinePlot</name>
+    <message>
+        <source>重量:</source>
+        <translation>重量:</translation>
+    </message>
+    <message>
+        <source>名字:</source>
+        <translation>名字:</translation>
+    </message>
+    <message>
+        <source>实时曲线</source>
+        <translation>实时曲线</translation>
+    </message>
+    <message>
+        <source>历史曲线</source>
+        <translation>历史曲线</translation>
+    </message>
+    <message>
+        <source>实时曲线已暂停</source>
+        <translation>实时曲线已暂停</translation>
+    </message>
+    <message>
+        <source>正在读取数据,请稍后...</source>
+        <translation>正在读取数据,请稍后...</translation>
+    </message>
+</context>
+<context>
+    <name>LinePlotParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>分区管理</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>主区</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>删除分区</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>请确认是否删除该分区</translation>
+    </message>
+</context>
+<context>
+    <name>LinePlotSetting</name>
+    <message>
+        <source>折线图页面设置</source>
+        <translation>折线图页面设置</translation>
+    </message>
+    <message>
+        <source>暂停实时曲线</source>
+        <translation>暂停实时曲线</translation>
+    </message>
+    <message>
+        <source>运行实时曲线</source>
+        <translation>运行实时曲线</translation>
+    </message>
+    <message>
+        <source>加载历史曲线</source>
+        <translation>加载历史曲线</translation>
+    </message>
+    <message>
+        <source>加载实时曲线</source>
+        <translation>加载实时曲线</translation>
+    </message>
+    <message>
+        <source>添加曲线</source>
+        <translation>添加曲线</translation>
+    </message>
+    <message>
+        <source>删除曲线</source>
+        <translation>删除曲线</translation>
+    </message>
+    <message>
+        <source>设置观测时间:</source>
+        <translation>设置观测时间:</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>历史曲线观测时间:</source>
+        <translation>历史曲线观测时间:</translation>
+    </message>
+    <message>
+        <source>起点:</source>
+        <translation>起点:</translation>
+    </message>
+    <message>
+        <source>终点:</source>
+        <translation>终点:</translation>
+    </message>
+    <message>
+        <source>折线宽度:</source>
+        <translation>折线宽度:</translation>
+    </message>
+</context>
 </TS>

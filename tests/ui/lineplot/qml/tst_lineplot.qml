@@ -107,6 +107,7 @@ TestCase {
         plot.tooltip.x = area.x + area.width - plot.tooltip.width / 2
         plot.tooltip.refresh()
         verify(/ID:2.2 \S+CZ 2.2 \S+[1-9][0-9]*$/.test(plot.tooltip.text), plot.tooltip.text)
+        plot.tooltip.x = plot.liveChart.width - plot.tooltip.width - 70
         var image = grabImage(program.window.contentItem)
         image.save(workingFolder.artifactPath("lineplot-live.png"))
         // The red curve of 2.2 is drawn inside the plot.
@@ -143,6 +144,7 @@ TestCase {
         plot.tooltip.x = area.x + area.width - plot.tooltip.width / 2
         plot.tooltip.refresh()
         verify(/ID:2.1 \S+150\nID:2.2 \S+205$/.test(plot.tooltip.text), plot.tooltip.text)
+        plot.tooltip.x = plot.liveChart.width - plot.tooltip.width - 70
         wait(100)
         grabImage(program.window.contentItem).save(workingFolder.artifactPath("lineplot-history.png"))
 
