@@ -12,7 +12,11 @@
 #include "ui/shell/logscanrule.h"
 #include "ui/settings/manualfile.h"
 #include "ui/shell/messagelog.h"
+#include "ui/common/cellidrangevalidator.h"
+#include "ui/common/colouredrowmodel.h"
 #include "ui/common/partnumberpool.h"
+#include "ui/plan/planfiguremodel.h"
+#include "ui/plan/planpicture.h"
 #include "ui/settings/receiveportvalidator.h"
 #include "ui/shell/recentprojectlist.h"
 #include "ui/settings/recordingsampler.h"
@@ -39,6 +43,13 @@ void registerQmlTypes()
     // Bar chart view: the bar rows and the item that paints them.
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
+    // Plan view: the figures fed from the main table's rows (any row model
+    // can be their source or an import), the picture, and the range field.
+    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
+    qmlRegisterAnonymousType<ColouredRowModel>("VornUi", 1);
+    qmlRegisterType<PlanFigureModel>("VornUi", 1, 0, "PlanFigureModel");
+    qmlRegisterType<PlanPicture>("VornUi", 1, 0, "PlanPicture");
+    qmlRegisterType<CellIdRangeValidator>("VornUi", 1, 0, "CellIdRangeValidator");
     // System settings page: display command, unit, receive port, recording
     // line and alarm sounds, and the manual.
     qmlRegisterAnonymousType<DataSaveControl>("VornUi", 1);

@@ -714,4 +714,81 @@
         <translation>Create new project</translation>
     </message>
 </context>
+<context>
+    <name>PlanParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>Zoning</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>Please confirm the deletion of this partition</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSetting</name>
+    <message>
+        <source>布局图页面设置</source>
+        <translation>Plan Page Setup</translation>
+    </message>
+    <message>
+        <source>选择背景图片</source>
+        <translation>Choose Background</translation>
+    </message>
+    <message>
+        <source>清除背景图片</source>
+        <translation>Clear Background</translation>
+    </message>
+    <message>
+        <source>图片复位</source>
+        <translation>Image Reset</translation>
+    </message>
+    <message>
+        <source>显示名称</source>
+        <translation>Display Name</translation>
+    </message>
+    <message>
+        <source>单项添加</source>
+        <translation>Single Add</translation>
+    </message>
+    <message>
+        <source>单项删除</source>
+        <translation>Single Del</translation>
+    </message>
+    <message>
+        <source>1.01-1.99</source>
+        <translation>10.01-10.99</translation>
+    </message>
+    <message>
+        <source>批量添加</source>
+        <translation>Bulk Add</translation>
+    </message>
+    <message>
+        <source>批量删除</source>
+        <translation>Bulk Del</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>MyMenuInfShow</name>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+</context>
 </TS>

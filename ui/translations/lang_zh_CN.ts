@@ -714,4 +714,88 @@
         <translation>新建项目</translation>
     </message>
 </context>
+<context>
+    <name>PlanParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>分区管理</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>主区</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>删除分区</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>请确认是否删除该分区</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSetting</name>
+    <message>
+        <source>布局图页面设置</source>
+        <translation>布局图页面设置</translation>
+    </message>
+    <message>
+        <source>选择背景图片</source>
+        <translation>选择背景图片</translation>
+    </message>
+    <message>
+        <source>清除背景图片</source>
+        <translation>清除背景图片</translation>
+    </message>
+    <message>
+        <source>图片复位</source>
+        <translation>图片复位</translation>
+    </message>
+    <message>
+        <source>显示名称</source>
+        <translation>显示名称</translation>
+    </message>
+    <message>
+        <source>单项添加</source>
+        <translation>单项添加</translation>
+    </message>
+    <message>
+        <source>单项删除</source>
+        <translation>单项删除</translation>
+    </message>
+    <message>
+        <source>1.01-1.99</source>
+        <translation>1.01-1.99</translation>
+    </message>
+    <message>
+        <source>批量添加</source>
+        <translation>批量添加</translation>
+    </message>
+    <message>
+        <source>批量删除</source>
+        <translation>批量删除</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MyMenuInfShow</name>
+    <message>
+        <source>上移</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下移</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>布局图背景图片不存在:</source>
+        <translation>布局图背景图片不存在:</translation>
+    </message>
+</context>
 </TS>
