@@ -15,6 +15,7 @@
 #include "ui/common/cellidrangevalidator.h"
 #include "ui/common/colouredrowmodel.h"
 #include "ui/common/partnumberpool.h"
+#include "ui/plan/planfigureitem.h"
 #include "ui/plan/planfiguremodel.h"
 #include "ui/plan/planpicture.h"
 #include "ui/settings/receiveportvalidator.h"
@@ -44,11 +45,13 @@ void registerQmlTypes()
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
     // Plan view: the figures fed from the main table's rows (any row model
-    // can be their source or an import), the picture, and the range field.
+    // can be their source or an import), the picture, the item that paints
+    // and drags the figures, and the range field.
     qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
     qmlRegisterAnonymousType<ColouredRowModel>("VornUi", 1);
     qmlRegisterType<PlanFigureModel>("VornUi", 1, 0, "PlanFigureModel");
     qmlRegisterType<PlanPicture>("VornUi", 1, 0, "PlanPicture");
+    qmlRegisterType<PlanFigureItem>("VornUi", 1, 0, "PlanFigureItem");
     qmlRegisterType<CellIdRangeValidator>("VornUi", 1, 0, "CellIdRangeValidator");
     // System settings page: display command, unit, receive port, recording
     // line and alarm sounds, and the manual.

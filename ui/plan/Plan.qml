@@ -23,7 +23,7 @@ Item {
     readonly property alias figures: figureModel
     readonly property alias picture: pictureState
     readonly property alias pictureItem: pictureImage
-    readonly property alias figureLayer: figureLayer
+    readonly property alias painter: painter
     readonly property alias trash: trash
     readonly property alias infoMenu: infoMenu
     readonly property alias zoomSlider: zoomSlider
@@ -63,13 +63,6 @@ Item {
         color: "#f4f4f4"
     }
 
-    // The wheel zooms wherever it turns over the plan.
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.NoButton
-        onWheel: pictureState.zoomByWheel(wheel.angleDelta.y)
-    }
-
     Image {
         id: pictureImage
         objectName: "planPicture"
@@ -78,55 +71,69 @@ Item {
         scale: pictureState.scale
         transformOrigin: Item.TopLeft
         source: pictureState.shownSource
-        readonly property size shownSize: Qt.size(width, height)
-
-        // Dragging the picture moves it, in the plan's coordinates.
-        MouseArea {
-            objectName: "pictureDragArea"
-            anchors.fill: parent
-            property point last
-            onPressed: last = mapToItem(plan, mouse.x, mouse.y)
-            onPositionChanged: {
-                var at = mapToItem(plan, mouse.x, mouse.y)
-                pictureState.moveBy(at.x - last.x, at.y - last.y)
-                last = at
-            }
-        }
-
-        // Without a picture the figures wait, in their places, for the next one.
-        Item {
-            id: figureLayer
-            objectName: "figureLayer"
-            anchors.fill: parent
-            visible: pictureImage.status === Image.Ready
-
-            Repeater {
-                model: figureModel
-                PlanFigure {
-                    id: figureItem
-                    picture: pictureState
-                    unit: plan.unit
-                    onMoved: plan.figureMoved(row, toX, toY, figureItem)
-                    onDropped: plan.figureDropped(row, figureItem)
-                    onLongPressed: plan.showInfo(row, figureItem, atX, atY)
-                }
-            }
-        }
 
         Image {
             id: trash
             objectName: "planTrash"
-            property bool active: false
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            z: 10
-            visible: figureLayer.visible
-            width: active ? 75 : 50
+            visible: painter.pictureShown
+            width: painter.trashSize
             height: width
             source: "qrc:/pic/Trash.png"
             fillMode: Image.PreserveAspectFit
             Behavior on width { NumberAnimation { duration: 300 } }
         }
+    }
+
+    // Every figure, in the picture's place and scale; without a picture the
+    // figures wait, in their places, for the next one.
+    PlanFigureItem {
+        id: painter
+        objectName: "planFigures"
+        anchors.fill: parent
+        model: figureModel
+        picture: pictureState
+        pictureSize: Qt.size(pictureImage.width, pictureImage.height)
+        unit: plan.unit
+    }
+
+    // A press on a figure drags the figure, elsewhere on the picture the
+    // picture; a long press shows the figure's information; the wheel zooms.
+    MouseArea {
+        id: pointer
+        objectName: "planPointer"
+        anchors.fill: parent
+        property bool panning: false
+        property bool moved: false
+        property point last
+
+        onPressed: {
+            moved = false
+            last = Qt.point(mouse.x, mouse.y)
+            panning = painter.beginDrag(mouse.x, mouse.y) < 0 && painter.onPicture(mouse.x, mouse.y)
+        }
+        onPositionChanged: {
+            moved = true
+            if (panning)
+                pictureState.moveBy(mouse.x - last.x, mouse.y - last.y)
+            else
+                painter.dragTo(mouse.x, mouse.y)
+            last = Qt.point(mouse.x, mouse.y)
+        }
+        onReleased: {
+            painter.endDrag()
+            panning = false
+        }
+        onCanceled: {
+            painter.cancelDrag()
+            panning = false
+        }
+        onPressAndHold: {
+            if (!moved && painter.draggedRow >= 0)
+                plan.showInfo(painter.draggedRow, mouse.x, mouse.y)
+        }
+        onWheel: pictureState.zoomByWheel(wheel.angleDelta.y)
     }
 
     Column {
@@ -166,32 +173,14 @@ Item {
         onLowerRequested: figureModel.lower(row)
     }
 
-    function windowRect(item) {
-        return item.mapToItem(null, 0, 0, item.width, item.height)
-    }
-
-    function overTrash(item) {
-        return figureModel.overTrash(windowRect(item), windowRect(trash), pictureImage.shownSize)
-    }
-
-    function figureMoved(row, x, y, item) {
-        figureModel.moveTo(row, x, y)
-        trash.active = overTrash(item)
-    }
-
-    function figureDropped(row, item) {
-        var onTrash = overTrash(item)
-        trash.active = false
-        if (onTrash)
-            figureModel.removeAt(row)
-    }
-
-    function showInfo(row, item, x, y) {
+    // The information menu of a figure at the press point.
+    function showInfo(row, x, y) {
+        painter.cancelDrag()
         infoMenu.row = row
         infoMenu.text = figureModel.infoText(row, unit)
         infoMenu.canRaise = figureModel.canRaise(row)
         infoMenu.canLower = figureModel.canLower(row)
-        infoMenu.popup(item, x, y)
+        infoMenu.popup(pointer, x, y)
     }
 
     function save() {

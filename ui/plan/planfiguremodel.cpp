@@ -80,10 +80,25 @@ void PlanFigureModel::setSource(ColouredRowModel *source)
     m_source = source;
     if (m_source) {
         // The table's palette and column switches are the figures' too.
-        connect(m_source, &ColouredRowModel::paletteChanged, this, &PlanFigureModel::announceAll);
-        connect(m_source, &ColouredRowModel::columnsChanged, this, &PlanFigureModel::announceAll);
+        connect(m_source, &ColouredRowModel::paletteChanged, this, &PlanFigureModel::takeStateRule);
+        connect(m_source, &ColouredRowModel::columnsChanged, this, &PlanFigureModel::takeStateRule);
     }
     emit sourceChanged();
+    takeStateRule();
+}
+
+void PlanFigureModel::takeStateRule()
+{
+    m_palette = TableRules::Palette();
+    m_columns = TableRules::Columns();
+    if (m_source) {
+        m_palette = {m_source->underloadColor(), m_source->overloadColor(), m_source->underwarnColor(),
+                     m_source->overwarnColor()};
+        m_columns = {m_source->rect3() == ColouredRowModel::ColumnShown,
+                     m_source->rect4() == ColouredRowModel::ColumnShown,
+                     m_source->rect7() == ColouredRowModel::ColumnShown,
+                     m_source->rect8() == ColouredRowModel::ColumnShown};
+    }
     announceAll();
 }
 
@@ -308,11 +323,6 @@ void PlanFigureModel::lower(int row)
 {
     if (canLower(row))
         setStack(row, m_figures.at(row).z - 1);
-}
-
-bool PlanFigureModel::overTrash(const QRectF &figure, const QRectF &trash, const QSizeF &picture) const
-{
-    return !picture.isEmpty() && figure.intersects(trash);
 }
 
 void PlanFigureModel::load(MyJson *json)

@@ -7,8 +7,6 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QPointer>
-#include <QRectF>
-#include <QSizeF>
 #include <QVariantList>
 #include <QVector>
 
@@ -99,9 +97,6 @@ public:
     Q_INVOKABLE void raise(int row);
     Q_INVOKABLE void lower(int row);
     Q_INVOKABLE QString infoText(int row, const QString &unit) const;
-    // A dragged figure is over the trash: their rectangles in window
-    // coordinates intersect, and only while the picture has a size.
-    Q_INVOKABLE bool overTrash(const QRectF &figure, const QRectF &trash, const QSizeF &picture) const;
 
     // The figures the project file stores for this plan, and back.
     Q_INVOKABLE void load(MyJson *json);
@@ -129,6 +124,8 @@ private:
     void setStack(int row, int z);
     void rebuildKeys();
     void announceAll();
+    // The table's palette and column switches, taken when they change.
+    void takeStateRule();
 
     QVector<PlanFigure> m_figures;
     // Figure row by cell key.
@@ -136,6 +133,8 @@ private:
     int m_partIndex = 0;
     QPointer<ColouredRowModel> m_source;
     QPointer<WeightingConTrol> m_controller;
+    TableRules::Palette m_palette;
+    TableRules::Columns m_columns;
 };
 
 #endif

@@ -4,7 +4,6 @@
 
 #include "app/languageflag.h"
 #include "ui/common/cellinfotext.h"
-#include "ui/common/colouredrowmodel.h"
 
 QString PlanFigureModel::cellLabel(const CellRow &row)
 {
@@ -62,20 +61,10 @@ QHash<int, QByteArray> PlanFigureModel::roleNames() const
 
 FigureState::Result PlanFigureModel::figureState(const PlanFigure &figure) const
 {
-    TableRules::Palette palette;
-    TableRules::Columns columns;
-    if (m_source) {
-        palette = {m_source->underloadColor(), m_source->overloadColor(), m_source->underwarnColor(),
-                   m_source->overwarnColor()};
-        columns = {m_source->rect3() == ColouredRowModel::ColumnShown,
-                   m_source->rect4() == ColouredRowModel::ColumnShown,
-                   m_source->rect7() == ColouredRowModel::ColumnShown,
-                   m_source->rect8() == ColouredRowModel::ColumnShown};
-    }
     const CellRow &v = figure.values;
     const TableRules::Thresholds limits{double(v.minErr001), double(v.minWarn001), double(v.maxWarn001),
                                         double(v.maxErr001)};
-    return FigureState::evaluate(v.width1, limits, v.state001, columns, palette, LanguageFlag::isChinese());
+    return FigureState::evaluate(v.width1, limits, v.state001, m_columns, m_palette, LanguageFlag::isChinese());
 }
 
 QString PlanFigureModel::infoText(int row, const QString &unit) const

@@ -24,16 +24,6 @@ class PlanPicture : public QObject
     Q_PROPERTY(double cellWidth READ cellWidth WRITE setCellWidth RESET resetCellWidth NOTIFY cellSizeChanged)
     Q_PROPERTY(double cellHeight READ cellHeight WRITE setCellHeight RESET resetCellHeight NOTIFY cellSizeChanged)
     Q_PROPERTY(bool narrow READ narrow WRITE setNarrow RESET resetNarrow NOTIFY narrowChanged)
-    // A figure, top to bottom: the hook (3/5 of the height wide, 7/9 high),
-    // the name strip (4/12), the load-cell square (5/12) and the weight bar
-    // (5/12) across the full width.
-    Q_PROPERTY(double hookWidth READ hookWidth NOTIFY cellSizeChanged)
-    Q_PROPERTY(double hookHeight READ hookHeight NOTIFY cellSizeChanged)
-    Q_PROPERTY(double nameHeight READ nameHeight NOTIFY cellSizeChanged)
-    Q_PROPERTY(double squareSize READ squareSize NOTIFY cellSizeChanged)
-    Q_PROPERTY(double barHeight READ barHeight NOTIFY cellSizeChanged)
-    // Name and weight fill most of the name strip's height.
-    Q_PROPERTY(int textSize READ textSize NOTIFY cellSizeChanged)
 
 public:
     static const QString DefaultSource;
@@ -67,12 +57,6 @@ public:
     bool narrow() const { return m_narrow; }
     void setNarrow(bool narrow);
     void resetNarrow();
-    double hookWidth() const { return m_cellHeight * 3 / 5; }
-    double hookHeight() const { return m_cellHeight * 7 / 9; }
-    double nameHeight() const { return m_cellHeight * 4 / 12; }
-    double squareSize() const { return m_cellHeight * 5 / 12; }
-    double barHeight() const { return m_cellHeight * 5 / 12; }
-    int textSize() const { return qMax(1, int(nameHeight() * 0.8)); }
 
     // Whether a picture source names a file or resource that exists: "" is
     // no picture, "qrc:" and relative sources are the program's resources,

@@ -44,8 +44,6 @@ private slots:
     void singleAddAndImportPlaceOnlyNewTableCells();
     void controllerRemovalsTakeFiguresAway();
     void stackingStaysWithinItsOrders();
-    void trash_data();
-    void trash();
     void figuresSurviveSaveAndReopen();
 
 private:
@@ -230,27 +228,6 @@ void TestPlanFigureModel::stackingStaysWithinItsOrders()
     m_plan->raise(0);
     QCOMPARE(m_plan->index(0).data(PlanFigureModel::StackRole).toInt(), 1);
     QVERIFY(m_plan->canRaise(0) && m_plan->canLower(0));
-}
-
-void TestPlanFigureModel::trash_data()
-{
-    QTest::addColumn<QRectF>("figure");
-    QTest::addColumn<QSizeF>("picture");
-    QTest::addColumn<bool>("over");
-
-    const QSizeF picture(800, 600);
-    QTest::newRow("overlapping corner") << QRectF(740, 540, 100, 97) << picture << true;
-    QTest::newRow("beside") << QRectF(600, 540, 100, 97) << picture << false;
-    QTest::newRow("touching edge") << QRectF(650, 540, 100, 97) << picture << false;
-    QTest::newRow("no picture") << QRectF(740, 540, 100, 97) << QSizeF(0, 0) << false;
-}
-
-void TestPlanFigureModel::trash()
-{
-    QFETCH(QRectF, figure);
-    QFETCH(QSizeF, picture);
-    QFETCH(bool, over);
-    QCOMPARE(m_plan->overTrash(figure, QRectF(750, 550, 50, 50), picture), over);
 }
 
 void TestPlanFigureModel::figuresSurviveSaveAndReopen()

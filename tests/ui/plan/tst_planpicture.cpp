@@ -121,9 +121,6 @@ void TestPlanPicture::zoomAndSizes()
     QCOMPARE(picture.scale(), expected.at(2));
     QCOMPARE(picture.cellWidth(), expected.at(3));
     QCOMPARE(picture.cellHeight(), expected.at(4));
-    // The figure's parts follow the height.
-    QCOMPARE(picture.barHeight(), expected.at(4) * 5 / 12);
-    QCOMPARE(picture.hookHeight(), expected.at(4) * 7 / 9);
 }
 
 QTEST_GUILESS_MAIN(TestPlanPicture)

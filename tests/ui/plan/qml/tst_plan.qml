@@ -37,14 +37,16 @@ TestCase {
         return keys
     }
 
-    // The figure item drawn for a row of the plan.
-    function figureItem(plan, row) {
-        var items = plan.figureLayer.children
-        for (var i = 0; i < items.length; ++i) {
-            if (items[i].objectName === "planFigure" && items[i].index === row)
-                return items[i]
-        }
-        return null
+    // A role of a figure row.
+    function figure(plan, row, role) {
+        var roles = { "posX": 3, "posY": 4, "stack": 5, "figureColor": 8 }
+        return plan.figures.data(plan.figures.index(row, 0), Qt.UserRole + roles[role])
+    }
+
+    // A point inside a figure, in the plan's coordinates.
+    function pointIn(plan, row) {
+        var rect = plan.painter.figureRect(row)
+        return Qt.point(rect.x + rect.width / 2, rect.y + rect.height / 2)
     }
 
     function reopen() {
@@ -108,7 +110,7 @@ TestCase {
         var colours = ["green", "Orange", "red", "LightBlue", "Purple", "#ccc800", "#ccc800", "green"]
         for (var row = 0; row < 8; ++row) {
             figures.moveTo(row, 60 + (row % 4) * 300, 120 + Math.floor(row / 4) * 330)
-            compare(figureItem(plan, row).figureColor, colours[row], "row " + row)
+            compare(figure(plan, row, "figureColor"), colours[row], "row " + row)
         }
         compare(figures.data(figures.index(5, 0), 0), "2.6 CZ 2.6")
 
@@ -116,57 +118,54 @@ TestCase {
         wait(200)
         var image = grabImage(program.window.contentItem)
         image.save(workingFolder.artifactPath("plan-states.png"))
-        var bar = findChild(figureItem(plan, 2), "figureBar")
-        var centre = bar.mapToItem(null, bar.width / 2, 2)
+        var red = plan.painter.figureRect(2)
+        var centre = plan.painter.mapToItem(null, red.x + red.width / 2, red.y + red.height - 3)
         verify(image.red(centre.x, centre.y) > 200 && image.green(centre.x, centre.y) < 80,
                image.pixel(centre.x, centre.y))
 
         // Dragged with the mouse: the figure follows at the picture's scale.
-        var item = figureItem(plan, 0)
-        var start = item.mapToItem(plan, 20, 20)
+        var start = pointIn(plan, 0)
         mousePress(plan, start.x, start.y)
         for (var step = 1; step <= 5; ++step)
             mouseMove(plan, start.x + step * 12, start.y + step * 6, -1, Qt.LeftButton)
         mouseRelease(plan, start.x + 60, start.y + 30)
         compare(figures.data(figures.index(0, 0), 0), "2.1 CZ 2.1")
-        var moved = figureItem(plan, 0)
-        compare(moved.posX, 60 + Math.round(60 / 0.6))
-        compare(moved.posY, 120 + Math.round(30 / 0.6))
-        verify(!plan.trash.active)
+        compare(figure(plan, 0, "posX"), 60 + Math.round(60 / 0.6))
+        compare(figure(plan, 0, "posY"), 120 + Math.round(30 / 0.6))
+        verify(!plan.painter.trashActive)
 
         // Over the trash the trash grows; dropped there the figure goes.
-        var offline = figureItem(plan, 5)
-        var from = offline.mapToItem(plan, 20, 20)
+        var from = pointIn(plan, 5)
         var to = plan.trash.mapToItem(plan, plan.trash.width / 2, plan.trash.height / 2)
         mousePress(plan, from.x, from.y)
         mouseMove(plan, (from.x + to.x) / 2, (from.y + to.y) / 2, -1, Qt.LeftButton)
         mouseMove(plan, to.x, to.y, -1, Qt.LeftButton)
-        verify(plan.trash.active)
+        verify(plan.painter.trashActive)
         tryCompare(plan.trash, "width", 75, 2000)
         mouseRelease(plan, to.x, to.y)
         compare(keysOf(figures), ["2.1", "2.2", "2.3", "2.4", "2.5", "2.7", "2.8"])
-        verify(!plan.trash.active)
+        verify(!plan.painter.trashActive)
+        tryCompare(plan.trash, "width", 50, 2000)
 
         // A long press shows the cell's details and raises it.
-        var fault = figureItem(plan, 5)
-        mousePress(fault, 10, 10)
+        var fault = pointIn(plan, 5)
+        mousePress(plan, fault.x, fault.y)
         tryVerify(function() { return plan.infoMenu.opened }, 3000)
-        mouseRelease(fault, 10, 10)
+        mouseRelease(plan, fault.x, fault.y)
         verify(plan.infoMenu.text.indexOf("ID:2.7\nName:CZ 2.7") === 0, plan.infoMenu.text)
         verify(plan.infoMenu.text.indexOf("Status:ERR") > 0, plan.infoMenu.text)
         verify(!findChild(plan.infoMenu.contentItem, "lowerItem").enabled)
         mouseClick(findChild(plan.infoMenu.contentItem, "raiseItem"))
-        compare(fault.stack, 1)
-        compare(fault.z, 1)
+        compare(figure(plan, 5, "stack"), 1)
 
         // The new places and the stacking order survive saving and reopening.
         reopen()
         plan = plans().mainPlan
         figures = plan.figures
         compare(keysOf(figures), ["2.1", "2.2", "2.3", "2.4", "2.5", "2.7", "2.8"])
-        compare(figures.data(figures.index(0, 0), Qt.UserRole + 3), 160)
-        compare(figures.data(figures.index(0, 0), Qt.UserRole + 4), 170)
-        compare(figures.data(figures.index(5, 0), Qt.UserRole + 5), 1)
+        compare(figure(plan, 0, "posX"), 160)
+        compare(figure(plan, 0, "posY"), 170)
+        compare(figure(plan, 5, "stack"), 1)
     }
 
     function test_importFollowsTheTableParts() {
@@ -232,7 +231,7 @@ TestCase {
                 ["one", "three", "four"])
         part = planParent.planOf(3)
         compare(keysOf(part.figures), ["2.1"])
-        compare(part.figures.data(part.figures.index(0, 0), Qt.UserRole + 3), -30)
+        compare(figure(part, 0, "posX"), -30)
         compare(part.picture.narrow, false)
         compare(part.picture.scale, 1.4)
         compare(part.picture.x, 25)
@@ -258,7 +257,7 @@ TestCase {
         tryVerify(function() { return plan.visible }, 2000)
         compare(plan.picture.source, gone)
         compare(plan.pictureItem.source.toString(), "")
-        verify(!plan.figureLayer.visible)
+        verify(!plan.painter.pictureShown)
         verify(!plan.trash.visible)
         compare(plan.figures.count, 1)
         var log = program.testPage().logText
@@ -267,7 +266,7 @@ TestCase {
         log = program.testPage().logText
         compare(log.split("Plan background picture not found:").length, 2)
         plan.picture.source = "qrc:/pic/backpicture.png"
-        tryVerify(function() { return plan.figureLayer.visible }, 2000)
-        compare(plan.figures.data(plan.figures.index(0, 0), Qt.UserRole + 3), 10)
+        tryVerify(function() { return plan.painter.pictureShown }, 2000)
+        compare(plan.painter.figureAt(pointIn(plan, 0).x, pointIn(plan, 0).y), 0)
     }
 }
