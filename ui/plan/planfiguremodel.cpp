@@ -176,7 +176,6 @@ bool PlanFigureModel::place(int pageId, int index, int x, int y, int z)
     PlanFigure figure;
     figure.values.pageId001 = pageId;
     figure.values.index001 = index;
-    figure.values.width1 = 0;
     figure.x = x;
     figure.y = y;
     figure.z = std::clamp(z, LowestStack, HighestStack);

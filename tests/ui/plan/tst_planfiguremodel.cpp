@@ -86,12 +86,9 @@ void TestPlanFigureModel::colourFollowsTheTableRule_data()
 
     QTest::newRow("normal") << 60 << 1 << 85 << 85 << "green";
     QTest::newRow("offline, overweight") << 150 << 0 << 85 << 85 << "#ccc800";
-    QTest::newRow("offline, ultra-light") << 5 << 2 << 85 << 85 << "#ccc800";
-    QTest::newRow("fault") << 60 << 3 << 85 << 85 << "#ccc800";
     QTest::newRow("ultra-light alarm") << 10 << 1 << 85 << 85 << "Purple";
     QTest::newRow("ultra-light, alarm column hidden") << 10 << 1 << 84 << 85 << "LightBlue";
     QTest::newRow("ultra-light, both columns hidden") << 10 << 1 << 84 << 84 << "green";
-    QTest::newRow("overweight alarm") << 120 << 1 << 85 << 85 << "red";
 }
 
 void TestPlanFigureModel::colourFollowsTheTableRule()

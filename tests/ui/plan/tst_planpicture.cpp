@@ -46,14 +46,11 @@ void TestPlanPicture::storedSource_data()
 
     const QString gone = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("gone.png"))).toString();
     QTest::newRow("default resource") << "pic/backpicture.png" << true << true << "";
-    QTest::newRow("resource url") << "qrc:/pic/Trash.png" << true << true << "";
     QTest::newRow("unknown resource") << "qrc:/pic/none.png" << false << false
                                       << "Plan background picture not found:qrc:/pic/none.png";
     QTest::newRow("chosen file") << QUrl::fromLocalFile(m_existing).toString() << true << true << "";
     QTest::newRow("file gone, English") << gone << false << false << "Plan background picture not found:" + gone;
     QTest::newRow("file gone, Chinese") << gone << true << false << "布局图背景图片不存在:" + gone;
-    QTest::newRow("a folder") << QUrl::fromLocalFile(m_dir.path()).toString() << false << false
-                              << "Plan background picture not found:" + QUrl::fromLocalFile(m_dir.path()).toString();
     QTest::newRow("cleared") << "" << true << false << "";
 }
 
