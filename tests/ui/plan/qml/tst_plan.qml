@@ -158,6 +158,21 @@ TestCase {
         mouseClick(findChild(plan.infoMenu.contentItem, "raiseItem"))
         compare(figure(plan, 5, "stack"), 1)
 
+        // In Chinese the menu, the state texts and the range hint follow.
+        program.page().lanuage = true
+        program.control().CH = true
+        qmlLanguage.setLanguage(1)
+        plan.showInfo(5, 10, 10)
+        tryVerify(function() { return plan.infoMenu.opened }, 3000)
+        verify(plan.infoMenu.text.indexOf("状态:故障") > 0, plan.infoMenu.text)
+        compare(findChild(plan.infoMenu.contentItem, "raiseItem").text, "上移")
+        plan.infoMenu.close()
+        compare(findChild(plans().settingsPopup.contentItem, "bulkAddField").placeholderText, "1.01-1.99")
+        program.page().lanuage = false
+        program.control().CH = false
+        qmlLanguage.setLanguage(0)
+        compare(findChild(plans().settingsPopup.contentItem, "bulkAddField").placeholderText, "10.01-10.99")
+
         // The new places and the stacking order survive saving and reopening.
         reopen()
         plan = plans().mainPlan
