@@ -14,8 +14,13 @@
 #include "ui/shell/logscanrule.h"
 #include "ui/settings/manualfile.h"
 #include "ui/shell/messagelog.h"
+#include "ui/common/cellidrangevalidator.h"
 #include "ui/common/cellrowmodel.h"
+#include "ui/common/colouredrowmodel.h"
 #include "ui/common/partnumberpool.h"
+#include "ui/plan/planfigureitem.h"
+#include "ui/plan/planfiguremodel.h"
+#include "ui/plan/planpicture.h"
 #include "ui/settings/receiveportvalidator.h"
 #include "ui/shell/recentprojectlist.h"
 #include "ui/settings/recordingsampler.h"
@@ -42,11 +47,20 @@ void registerQmlTypes()
     // Bar chart view: the bar rows and the item that paints them.
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");
+    // The row models as views that read rows see them (line plot and plan).
+    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
+    qmlRegisterAnonymousType<ColouredRowModel>("VornUi", 1);
     // Line plot view: the curves of one plot, read from the main table's
     // rows, and the item that paints them.
-    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
     qmlRegisterType<LinePlotModel>("VornUi", 1, 0, "LinePlotModel");
     qmlRegisterType<LinePlotItem>("VornUi", 1, 0, "LinePlotItem");
+    // Plan view: the figures fed from the main table's rows (any row model
+    // can be their source or an import), the picture, the item that paints
+    // and drags the figures, and the range field.
+    qmlRegisterType<PlanFigureModel>("VornUi", 1, 0, "PlanFigureModel");
+    qmlRegisterType<PlanPicture>("VornUi", 1, 0, "PlanPicture");
+    qmlRegisterType<PlanFigureItem>("VornUi", 1, 0, "PlanFigureItem");
+    qmlRegisterType<CellIdRangeValidator>("VornUi", 1, 0, "CellIdRangeValidator");
     // System settings page: display command, unit, receive port, recording
     // line and alarm sounds, and the manual.
     qmlRegisterAnonymousType<DataSaveControl>("VornUi", 1);

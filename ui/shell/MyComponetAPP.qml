@@ -43,6 +43,8 @@ Item {
     signal scannewCZSignal(int pageid, int index)
     signal scannewAllCZSignal()
 
+    onPlanSetSignal: planParent.openSettings()
+
     Settings {
         fileName: "./setting.ini"
         category: "pack_setting"
@@ -160,9 +162,16 @@ Item {
                 workspace: myComponetAPP
                 weightingControl1: myComponetAPP.weightingControl1
             }
-            Item {
+            PlanParent {
                 id: planParent
-                objectName: "planParent"
+                json: projectControl1.Json
+                weightingControl1: myComponetAPP.weightingControl1
+                tableView: myTableParent
+                saveBroadcast: testPage
+                unit: myComponetAPP.m_uint
+                language_ch: myComponetAPP.languagel === 1
+                display: myComponetAPP.display
+                onQmlLogShowSignal: testPage.showLog(st, str)
             }
             LinePlotParent {
                 id: linePlotParent

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>Ultra-light warning</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>正常</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超重警告</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Overweight warning</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Overweight alarm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超轻报警</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Ultra-light alarm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超重报警</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>ERR</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>离线</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -75,15 +75,15 @@
     </message>
     <message>
         <source>Create device ID:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>蓝牙设备MAC地址为:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>的用户ID不合理,需小于1000大于0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@
     </message>
     <message>
         <source>Failed to create project;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Project creation succeeded;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Project already exists;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件为空;</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Project file is empty;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件不存在;</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Project file does not exist;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>打开项目成功;</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Project opened successfully;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件已损坏,已按空项目打开;损坏的文件保存为:</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Project file is damaged and was opened as an empty project; the damaged file is kept as: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件已损坏,已按空项目打开;无法保存损坏文件的副本;</source>
@@ -316,22 +316,22 @@
     </message>
     <message>
         <source>Project file is damaged and was opened as an empty project; no copy of the damaged file could be kept;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Device</name>
     <message>
         <source>地址:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CRC 校验失败！接收:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>, 计算:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -813,6 +813,83 @@
     <message>
         <source>折线宽度:</source>
         <translation>Line Width:</translation>
+    </message>
+</context>
+<context>
+    <name>PlanParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>Zoning</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>Delete partition</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>Please confirm the deletion of this partition</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSetting</name>
+    <message>
+        <source>布局图页面设置</source>
+        <translation>Plan Page Setup</translation>
+    </message>
+    <message>
+        <source>选择背景图片</source>
+        <translation>Choose Background</translation>
+    </message>
+    <message>
+        <source>清除背景图片</source>
+        <translation>Clear Background</translation>
+    </message>
+    <message>
+        <source>图片复位</source>
+        <translation>Image Reset</translation>
+    </message>
+    <message>
+        <source>显示名称</source>
+        <translation>Display Name</translation>
+    </message>
+    <message>
+        <source>单项添加</source>
+        <translation>Single Add</translation>
+    </message>
+    <message>
+        <source>单项删除</source>
+        <translation>Single Del</translation>
+    </message>
+    <message>
+        <source>1.01-1.99</source>
+        <translation>10.01-10.99</translation>
+    </message>
+    <message>
+        <source>批量添加</source>
+        <translation>Bulk Add</translation>
+    </message>
+    <message>
+        <source>批量删除</source>
+        <translation>Bulk Del</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>MyMenuInfShow</name>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>Ultra-light warning</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>正常</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超重警告</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Overweight warning</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Overweight alarm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超轻报警</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Ultra-light alarm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>超重报警</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>ERR</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>离线</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Create device ID:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>蓝牙设备MAC地址为:</source>
@@ -268,15 +268,15 @@
     </message>
     <message>
         <source>Failed to create project;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Project creation succeeded;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Project already exists;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件为空;</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Project file is empty;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件不存在;</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Project file does not exist;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>打开项目成功;</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Project opened successfully;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件已损坏,已按空项目打开;损坏的文件保存为:</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Project file is damaged and was opened as an empty project; the damaged file is kept as: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>项目文件已损坏,已按空项目打开;无法保存损坏文件的副本;</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Project file is damaged and was opened as an empty project; no copy of the damaged file could be kept;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -813,6 +813,90 @@
     <message>
         <source>折线宽度:</source>
         <translation>折线宽度:</translation>
+    </message>
+</context>
+<context>
+    <name>PlanParent</name>
+    <message>
+        <source>分区管理</source>
+        <translation>分区管理</translation>
+    </message>
+    <message>
+        <source>主区</source>
+        <translation>主区</translation>
+    </message>
+    <message>
+        <source>删除分区</source>
+        <translation>删除分区</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该分区</source>
+        <translation>请确认是否删除该分区</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSetting</name>
+    <message>
+        <source>布局图页面设置</source>
+        <translation>布局图页面设置</translation>
+    </message>
+    <message>
+        <source>选择背景图片</source>
+        <translation>选择背景图片</translation>
+    </message>
+    <message>
+        <source>清除背景图片</source>
+        <translation>清除背景图片</translation>
+    </message>
+    <message>
+        <source>图片复位</source>
+        <translation>图片复位</translation>
+    </message>
+    <message>
+        <source>显示名称</source>
+        <translation>显示名称</translation>
+    </message>
+    <message>
+        <source>单项添加</source>
+        <translation>单项添加</translation>
+    </message>
+    <message>
+        <source>单项删除</source>
+        <translation>单项删除</translation>
+    </message>
+    <message>
+        <source>1.01-1.99</source>
+        <translation>1.01-1.99</translation>
+    </message>
+    <message>
+        <source>批量添加</source>
+        <translation>批量添加</translation>
+    </message>
+    <message>
+        <source>批量删除</source>
+        <translation>批量删除</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MyMenuInfShow</name>
+    <message>
+        <source>上移</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下移</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>布局图背景图片不存在:</source>
+        <translation>布局图背景图片不存在:</translation>
     </message>
 </context>
 </TS>
