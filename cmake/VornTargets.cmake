@@ -10,25 +10,13 @@ function(vorn_target_defaults target)
     endif()
 endfunction()
 
-# vorn_add_library(NAME SOURCES <globs...> [EXCLUDE <regex>] LIBS <libs...>)
-# A static library of program code from the given source globs (relative to the
-# calling folder), less the files whose name matches EXCLUDE. Headers are found
-# from the project root ("core/weightingdata.h"). A folder whose classes have not
-# arrived yet defines no library.
+# vorn_add_library(NAME SOURCES <files...> LIBS <libs...>)
+# A static library of program code from the given source files, named
+# relative to the calling folder. Headers are found from the project root
+# ("core/weightingdata.h").
 function(vorn_add_library name)
-    cmake_parse_arguments(ARG "" "EXCLUDE" "SOURCES;LIBS" ${ARGN})
-    set(files)
-    foreach(pattern IN LISTS ARG_SOURCES)
-        file(GLOB matched CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${pattern}")
-        list(APPEND files ${matched})
-    endforeach()
-    if(ARG_EXCLUDE)
-        list(FILTER files EXCLUDE REGEX "${ARG_EXCLUDE}")
-    endif()
-    if(NOT files)
-        return()
-    endif()
-    add_library(${name} STATIC ${files})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     vorn_target_defaults(${name})

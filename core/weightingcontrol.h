@@ -1,10 +1,12 @@
 #ifndef WEIGHTINGCONTROL_H
 #define WEIGHTINGCONTROL_H
 
-#include "core/bleintake.h"
-#include "core/hubintake.h"
+#include "core/devicelinks.h"
+#include "core/hubconnectionstate.h"
 #include "core/weightingcelldata.h"
 #include "core/weightingdata.h"
+#include "core/weightingpages.h"
+#include "core/weightingrefresh.h"
 #include "links/blecellstate.h"
 #include "links/device.h"
 #include "links/serialdevice.h"
@@ -13,23 +15,21 @@
 #include "recording/datasourcelocal.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTranslator>
 
-#include <array>
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 class ProjectControl;
 
-// Everything that is weighed: 21 pages of cell records (pages 0 to 19 behind
-// the hubs, page 20 the wireless cells), the total "ALL LOAD" in page 1 cell 0
-// and the group records 1 to 19 in page 1's group slots. It owns the device
-// links, buffers their data until the next refresh, edits the model for the
-// user interface and, once per second, takes the pending data in, recomputes
-// the total and the group sums and publishes every record.
+// Everything that is weighed, as the user interface sees it: 21 pages of cell
+// records (pages 0 to 19 behind the hubs, page 20 the wireless cells), the
+// total "ALL LOAD" in page 1 cell 0 and the group records 1 to 19 in page 1's
+// group slots. The controller edits the model for the user interface and
+// leaves the work to its parts: the pages and their limits (WeightingPages),
+// the buffered device data and the once-per-second refresh and publication
+// (WeightingRefresh), the device links (DeviceLinks) and what the hub link
+// reports about the hubs (HubConnectionState).
 //
 // Arguments outside the model's limits (page 0 to 20, cell index 0 to 1000,
 // record index 0 to 1020, group 0 to 19) are ignored: the user interface can
@@ -56,8 +56,8 @@ public:
     static constexpr int CellSlotCount = WeightingData::CellSlotCount;
     static constexpr int GroupCount = WeightingData::GroupCount;
     static constexpr int GroupSlotBase = WeightingData::GroupSlotBase;
-    static constexpr int HubSlotCount = 10;
-    static constexpr uint32_t DisconnectedTimes = 65535;
+    static constexpr int HubSlotCount = HubConnectionState::HubSlotCount;
+    static constexpr uint32_t DisconnectedTimes = WeightingRefresh::DisconnectedTimes;
 
     explicit WeightingConTrol(ProjectControl *owner = nullptr);
     ~WeightingConTrol() override;
@@ -78,37 +78,40 @@ public:
     // tells their holders.
     void deleteAllPages();
 
-    int preMaxWarnData() const { return m_preMaxWarnData; }
-    void setPreMaxWarnData(int value);
-    int preMinErrData() const { return m_preMinErrData; }
-    void setPreMinErrData(int value);
-    int preMinWarnData() const { return m_preMinWarnData; }
-    int preMaxErrData() const { return m_preMaxErrData; }
+    int preMaxWarnData() const { return m_pages.preMaxWarnData(); }
+    void setPreMaxWarnData(int value) { m_pages.setPreMaxWarnData(value); }
+    int preMinErrData() const { return m_pages.preMinErrData(); }
+    void setPreMinErrData(int value) { m_pages.setPreMinErrData(value); }
+    int preMinWarnData() const { return m_pages.preMinWarnData(); }
+    int preMaxErrData() const { return m_pages.preMaxErrData(); }
     // Presets for new cells, as the project page passes them.
-    void setPreData(ushort minErr, ushort maxErr, ushort minWarn, ushort maxWarn);
+    void setPreData(ushort minErr, ushort maxErr, ushort minWarn, ushort maxWarn)
+    {
+        m_pages.setPreData(minErr, maxErr, minWarn, maxWarn);
+    }
 
-    UDP_Comm *Comm() const { return m_Comm; }
-    void setComm(UDP_Comm *comm);
-    void resetComm();
-    DataSourceLocal *dataSourceLocal() const { return m_dataSourceLocal; }
-    void setDataSourceLocal(DataSourceLocal *source);
-    void resetDataSourceLocal();
-    Device *bleComm() const { return m_bleComm; }
-    void setBleComm(Device *device);
-    void resetBleComm();
-    serialdevice *serialDevice() const { return m_serialDevice; }
-    void setSerialDevice(serialdevice *device);
-    void resetSerialDevice();
+    UDP_Comm *Comm() const { return m_links.hubLink(); }
+    void setComm(UDP_Comm *comm) { m_links.setHubLink(comm); }
+    void resetComm() { m_links.setHubLink(nullptr); }
+    DataSourceLocal *dataSourceLocal() const { return m_links.replay(); }
+    void setDataSourceLocal(DataSourceLocal *source) { m_links.setReplay(source); }
+    void resetDataSourceLocal() { m_links.setReplay(nullptr); }
+    Device *bleComm() const { return m_links.bleLink(); }
+    void setBleComm(Device *device) { m_links.setBleLink(device); }
+    void resetBleComm() { m_links.setBleLink(nullptr); }
+    serialdevice *serialDevice() const { return m_links.serialLink(); }
+    void setSerialDevice(serialdevice *device) { m_links.setSerialLink(device); }
+    void resetSerialDevice() { m_links.setSerialLink(nullptr); }
 
     bool trace() const { return m_trace; }
     void setTrace(bool trace);
     void resetTrace();
-    uint32_t disConnecttimes() const { return m_disConnecttimes; }
-    void setDisConnecttimes(uint32_t times);
-    void resetDisConnecttimes();
+    uint32_t disConnecttimes() const { return m_refresh.disConnecttimes(); }
+    void setDisConnecttimes(uint32_t times) { m_refresh.setDisConnecttimes(times); }
+    void resetDisConnecttimes() { m_refresh.setDisConnecttimes(DisconnectedTimes); }
     // The connected flag of hub-link slot udpConnecti.
-    bool udpConnect() const;
-    void setUdpConnect(bool connected);
+    bool udpConnect() const { return m_hubState.udpConnect(); }
+    void setUdpConnect(bool connected) { m_hubState.setUdpConnect(connected); }
     void resetUdpConnect();
     double conFactor() const { return m_conFactor; }
     void setConFactor(double factor);
@@ -116,15 +119,15 @@ public:
     bool CH() const { return m_CH; }
     void setCH(bool chinese);
     void resetCH();
-    int udpConnectl() const { return m_udpConnectl; }
-    void setUdpConnectl(int mask);
-    void resetUdpConnectl();
-    uint8_t udpConnectID() const { return m_udpConnectID; }
-    void setUdpConnectID(uint8_t id);
-    void resetUdpConnectID();
-    uint8_t udpConnecti() const { return m_udpConnecti; }
-    void setUdpConnecti(uint8_t slot);
-    void resetUdpConnecti();
+    int udpConnectl() const { return m_hubState.udpConnectl(); }
+    void setUdpConnectl(int mask) { m_hubState.setUdpConnectl(mask); }
+    void resetUdpConnectl() { m_hubState.setUdpConnectl(0); }
+    uint8_t udpConnectID() const { return m_hubState.udpConnectID(); }
+    void setUdpConnectID(uint8_t id) { m_hubState.setUdpConnectID(id); }
+    void resetUdpConnectID() { m_hubState.setUdpConnectID(0); }
+    uint8_t udpConnecti() const { return m_hubState.udpConnecti(); }
+    void setUdpConnecti(uint8_t slot) { m_hubState.setUdpConnecti(slot); }
+    void resetUdpConnecti() { m_hubState.setUdpConnecti(0); }
 
     QString savePath() const { return m_savePath; }
 
@@ -202,52 +205,19 @@ public slots:
     void playAlarmMusicSlot(int sound);
 
 private:
-    // The record at `index` (0 to 1020) of an existing page, else null.
-    WeightingCellData *record(int pageId, int index) const;
-    // Creates a cell with the presets and the creation message; false when
-    // the slot was taken already.
-    bool createCellWithPresets(int pageId, int index);
     void emitCreationMessage(int pageId, int index);
 
-    bool takeInHubData();
-    void takeInBluetoothData();
-    void updateTotal();
-    void updateGroups();
-    void publishPage(int pageId);
-    // Relays the record's log lines and alarm requests, once per record.
-    void watchRecord(int pageId, int slot, WeightingCellData *record);
-    void publishRecord(int pageId, int index, WeightingCellData *record, const QString &name,
-                       bool group);
-
     ProjectControl *m_owner;
-    std::unique_ptr<UDP_Comm> m_ownHubLink;
-    std::unique_ptr<Device> m_ownBleLink;
-    std::unique_ptr<serialdevice> m_ownSerialLink;
-    std::unique_ptr<DataSourceLocal> m_ownReplay;
-    UDP_Comm *m_Comm = nullptr;
-    Device *m_bleComm = nullptr;
-    serialdevice *m_serialDevice = nullptr;
-    std::array<std::unique_ptr<WeightingData>, PageCount> m_pages;
+    // Declared first, the links are destroyed last, after the records they feed.
+    DeviceLinks m_links;
+    WeightingPages m_pages;
+    WeightingRefresh m_refresh;
+    HubConnectionState m_hubState;
     QString m_savePath;
-    DataSourceLocal *m_dataSourceLocal = nullptr;
-    int m_preMinWarnData = 0;
-    int m_preMaxWarnData = 4000;
-    int m_preMinErrData = 0;
-    int m_preMaxErrData = 5000;
-    HubIntake m_hubIntake;
-    BleIntake m_bleIntake;
     bool m_trace = false;
-    uint32_t m_disConnecttimes = DisconnectedTimes;
-    std::array<bool, HubSlotCount> m_udpConnectFlags{};
-    uint8_t m_udpConnectID = 0;
-    uint8_t m_udpConnecti = 0;
-    int m_udpConnectl = 0;
     double m_conFactor = 1.0;
     bool m_CH = true;
     QTranslator m_translator;
-    // The record whose signals are relayed, per page and slot; a deleted
-    // record clears its entry, so a new record in the slot is connected anew.
-    std::vector<std::array<QPointer<WeightingCellData>, WeightingData::SlotCount>> m_watched;
 };
 
 #endif
