@@ -133,6 +133,14 @@ int wholeNumber(const QJsonValue &value)
     return int(number);
 }
 
+double weight(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return 0;
+    const double number = value.toDouble();
+    return std::isfinite(number) ? number : 0;
+}
+
 QJsonObject weightingControl(const QJsonObject &document)
 {
     return document.value(kParent).toObject().value(kControl).toObject();

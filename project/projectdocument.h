@@ -47,6 +47,10 @@ QJsonObject created(quint8 cellCount, const QString &cellType, double minErr, do
 // without a fraction part that fits an int; anything else is 0.
 int wholeNumber(const QJsonValue &value);
 
+// A weight as stored: any finite JSON number, fractions kept (a tare or a
+// group threshold set in LB is a fractional kg); anything else is 0.
+double weight(const QJsonValue &value);
+
 // The members the weighing configuration is read from ("CELL DATA" and
 // "GROUP DATA" of "WeightingControl"); missing or mistyped ones are empty.
 QJsonObject weightingControl(const QJsonObject &document);

@@ -12,6 +12,7 @@ namespace ProjectRecords {
 
 namespace {
 
+using ProjectDocument::weight;
 using ProjectDocument::wholeNumber;
 
 constexpr int kFirstGroup = 1;
@@ -40,7 +41,7 @@ void loadCell(const QJsonObject &entry, PageSource &pages)
     record->setMinErrData(entry.value(QStringLiteral("minErr")).toDouble());
     record->setType(entry.value(QStringLiteral("type")).toString());
     record->setGroupId(wholeNumber(entry.value(QStringLiteral("groupId"))));
-    record->setPeel(wholeNumber(entry.value(QStringLiteral("peel"))));
+    record->setPeel(weight(entry.value(QStringLiteral("peel"))));
     record->setPeelEnable(entry.value(QStringLiteral("peelEnable")).toBool());
     if (pageId == PageSource::WirelessPage) {
         record->setBleAddress(entry.value(QStringLiteral("bleAddress")).toString());
@@ -64,10 +65,10 @@ void loadGroup(const QJsonObject &entry, WeightingData *groupPage)
     WeightingCellData *record = groupPage->createGroup(g);
     record->setName(entry.value(QStringLiteral("name")).toString());
 
-    record->setMaxErrData(wholeNumber(entry.value(QStringLiteral("maxErr"))));
-    record->setMaxWarnData(wholeNumber(entry.value(QStringLiteral("maxWarn"))));
-    record->setMinWarnData(wholeNumber(entry.value(QStringLiteral("minWarn"))));
-    record->setMinErrData(wholeNumber(entry.value(QStringLiteral("minErr"))));
+    record->setMaxErrData(weight(entry.value(QStringLiteral("maxErr"))));
+    record->setMaxWarnData(weight(entry.value(QStringLiteral("maxWarn"))));
+    record->setMinWarnData(weight(entry.value(QStringLiteral("minWarn"))));
+    record->setMinErrData(weight(entry.value(QStringLiteral("minErr"))));
     record->setType(entry.value(QStringLiteral("type")).toString());
     record->setTypeFlag(wholeNumber(entry.value(QStringLiteral("typeFlag"))));
 }

@@ -140,8 +140,8 @@ private slots:
     void createdDocumentText();
     void createdDocumentWithCells();
     void readThenWriteGivesCompleteDocument();
-    void tareReadsAsWholeNumber_data();
-    void tareReadsAsWholeNumber();
+    void tareReadsAsNumber_data();
+    void tareReadsAsNumber();
     void existingRecordKeepsName();
     void laterGroupEntryReplacesEarlier();
     void wirelessKeysOnlyOnPage20();
@@ -233,23 +233,24 @@ void TestMyJsonFile::readThenWriteGivesCompleteDocument()
     QVERIFY(readBytes(m_file).endsWith("}\n"));
 }
 
-void TestMyJsonFile::tareReadsAsWholeNumber_data()
+void TestMyJsonFile::tareReadsAsNumber_data()
 {
     QTest::addColumn<QByteArray>("peel");
     QTest::addColumn<double>("expected");
     QTest::newRow("whole") << QByteArray("3") << 3.0;
     QTest::newRow("negative") << QByteArray("-4") << -4.0;
-    QTest::newRow("fraction is lost") << QByteArray("2.5") << 0.0;
+    // A tare typed in LB is a fractional kg.
+    QTest::newRow("fraction") << QByteArray("45.359237") << 45.359237;
     QTest::newRow("largest int") << QByteArray("2147483647") << 2147483647.0;
     QTest::newRow("smallest int") << QByteArray("-2147483648") << -2147483648.0;
-    QTest::newRow("beyond int") << QByteArray("1e12") << 0.0;
+    QTest::newRow("beyond int") << QByteArray("1e12") << 1e12;
     QTest::newRow("text") << QByteArray("\"3\"") << 0.0;
     QTest::newRow("boolean") << QByteArray("true") << 0.0;
     QTest::newRow("null") << QByteArray("null") << 0.0;
     QTest::newRow("missing") << QByteArray() << 0.0;
 }
 
-void TestMyJsonFile::tareReadsAsWholeNumber()
+void TestMyJsonFile::tareReadsAsNumber()
 {
     QFETCH(QByteArray, peel);
     QFETCH(double, expected);
@@ -282,7 +283,7 @@ void TestMyJsonFile::laterGroupEntryReplacesEarlier()
     const WeightingCellData *group = m_pages->page(1)->group(2);
     QVERIFY(group);
     QCOMPARE(group->index(), 1003);
-    QCOMPARE(fields(group), compact(R"({"name": "B", "type": "G", "maxErr": 700, "maxWarn": 0, "minWarn": 10,
+    QCOMPARE(fields(group), compact(R"({"name": "B", "type": "G", "maxErr": 700, "maxWarn": 650.5, "minWarn": 10,
         "minErr": 5, "typeFlag": 1, "groupId": 0, "peel": 0, "peelEnable": false, "bleAddress": "",
         "idIsErr": false})"));
     for (int g = 0; g < WeightingData::GroupCount; ++g)
@@ -292,7 +293,7 @@ void TestMyJsonFile::laterGroupEntryReplacesEarlier()
     const QJsonArray groups = writtenControl()["GROUP DATA"].toArray();
     QCOMPARE(groups.size(), 1);
     QCOMPARE(groups.at(0).toObject(), object(R"({"index": 1003, "groupId": 0, "typeFlag": 1, "name": "B",
-        "type": "G", "minWarn": 10, "maxWarn": 0, "minErr": 5, "maxErr": 700})"));
+        "type": "G", "minWarn": 10, "maxWarn": 650.5, "minErr": 5, "maxErr": 700})"));
 }
 
 void TestMyJsonFile::wirelessKeysOnlyOnPage20()
@@ -345,11 +346,18 @@ void TestMyJsonFile::everyPageAndSlotSurvivesSaveAndReload()
         record->setMinWarnData(c.index + 2);
         record->setMaxWarnData(c.index + 3.25);
         record->setMaxErrData(c.index + 4);
-        record->setPeel(c.page);
+        // Tares set in LB are fractional kg.
+        record->setPeel(c.page / 2.20462262185);
         record->setPeelEnable(c.index % 2 == 0);
         record->setBleAddress(QStringLiteral("00:80:E1:26:00:%1").arg(c.page));
     }
-    m_pages->page(1)->createGroup(19)->setName(QStringLiteral("last group"));
+    WeightingCellData *lastGroup = m_pages->page(1)->createGroup(19);
+    lastGroup->setName(QStringLiteral("last group"));
+    // Group thresholds set in LB, as the percentage pass leaves them.
+    lastGroup->setMinErrData(100 / 2.20462262185);
+    lastGroup->setMinWarnData(200 / 2.20462262185);
+    lastGroup->setMaxWarnData(4000 / 2.20462262185);
+    lastGroup->setMaxErrData(5000 / 2.20462262185);
 
     QVERIFY(m_json->writeProjectFile(m_file));
     QCOMPARE(writtenControl()["index"].toInt(), 20);
@@ -366,7 +374,7 @@ void TestMyJsonFile::everyPageAndSlotSurvivesSaveAndReload()
             a->setBleAddress(QString());
         QCOMPARE(fields(b), fields(a));
     }
-    QCOMPARE(reloaded.page(1)->group(19)->name(), QStringLiteral("last group"));
+    QCOMPARE(fields(reloaded.page(1)->group(19)), fields(lastGroup));
     for (int p = 2; p < PageSource::PageCount; ++p)
         QCOMPARE(reloaded.page(p) != nullptr, p == 5 || p == 19 || p == 20);
 }
