@@ -24,7 +24,10 @@
 #include "ui/settings/receiveportvalidator.h"
 #include "ui/shell/recentprojectlist.h"
 #include "ui/settings/recordingsampler.h"
+#include "ui/table/percentagethresholds.h"
 #include "ui/table/tablerowmodel.h"
+#include "ui/table/tablesettingactions.h"
+#include "ui/table/twinroworder.h"
 
 #include <QtQml>
 
@@ -44,6 +47,12 @@ void registerQmlTypes()
     // Table view: the rows of each table part and the part numbers.
     qmlRegisterType<TableRowModel>("VornUi", 1, 0, "TableRowModel");
     qmlRegisterType<PartNumberPool>("VornUi", 1, 0, "PartNumberPool");
+    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
+    // Table settings panel: one order for a part and its bar chart twin, the
+    // percentage thresholds and the panel's actions on the cells.
+    qmlRegisterType<TwinRowOrder>("VornUi", 1, 0, "TwinRowOrder");
+    qmlRegisterType<PercentageThresholds>("VornUi", 1, 0, "PercentageThresholds");
+    qmlRegisterType<TableSettingActions>("VornUi", 1, 0, "TableSettingActions");
     // Bar chart view: the bar rows and the item that paints them.
     qmlRegisterType<BarRowModel>("VornUi", 1, 0, "BarRowModel");
     qmlRegisterType<BarChartItem>("VornUi", 1, 0, "BarChartItem");

@@ -301,18 +301,6 @@ void CellRowModel::saveRows(MyJson *json)
     PartRowStore::save(*json, m_partIndex, m_rows);
 }
 
-void CellRowModel::removeRowsAt(const QVariantList &positions)
-{
-    QVector<int> rows;
-    for (const QVariant &position : positions) {
-        bool ok = false;
-        const int row = position.toInt(&ok);
-        if (ok)
-            rows.append(row);
-    }
-    removePositions(rows);
-}
-
 void CellRowModel::removePositions(QVector<int> positions)
 {
     flush();

@@ -92,14 +92,15 @@ public:
     Q_INVOKABLE void loadPlaceholders(MyJson *json);
     // Stores every row from position 0 into the part's pending cell list.
     Q_INVOKABLE void saveRows(MyJson *json);
-    // Removes the rows at the given positions (position 0 is kept); the twin
-    // chart removes the same positions as its table.
-    Q_INVOKABLE void removeRowsAt(const QVariantList &positions);
-    // Appends a placeholder for every selected row from position 1 that
-    // `target` does not hold yet; answers how many rows were selected.
-    Q_INVOKABLE int addSelectedTo(CellRowModel *target);
-    // Removes the selected rows from position 1; answers their positions.
-    Q_INVOKABLE QVariantList removeSelectedRows();
+    // Removes the rows at the given positions (position 0 is kept).
+    void removePositions(QVector<int> positions);
+    // Puts the rows in a new order: order[i] is the old position of the row
+    // that goes to position i. Anything but a reordering of every row that
+    // keeps row 0 in place changes nothing and answers false.
+    bool applyOrder(const QVector<int> &order);
+    // Per row: selected, and its page and index (the order rules' inputs).
+    QVector<bool> selection();
+    QVector<QPair<int, int>> keys();
 
     // Selection. A plain click toggles the row and, unless multi-select is on,
     // clears the others; Ctrl toggles one row; Shift selects from the last
@@ -108,6 +109,9 @@ public:
     Q_INVOKABLE void ctrlClickRow(int row);
     Q_INVOKABLE void shiftClickRow(int row);
     Q_INVOKABLE void setAllChecked(bool checked);
+    // Selects every row whose key page × 100 + index lies in [low, high];
+    // the others keep their selection.
+    void selectKeyRange(int low, int high);
     Q_INVOKABLE int selectedCount(int fromRow = 0) const;
 
     // Announces pending insertions and changes now.
@@ -156,7 +160,6 @@ private:
     static bool fillRow(CellRow &row, const CellReading &reading);
     void appendRow(CellRow row);
     void insertRow(int position, CellRow row);
-    void removePositions(QVector<int> positions);
     void setChecked(int row, bool checked);
     bool validRow(int row) const;
     void setCurrentRow(int row);

@@ -1,39 +1,8 @@
-// The selection of a table's rows: plain, Ctrl and Shift clicks, select all,
-// and what acts on the selected rows (adding them to another part, removing
-// them). Member definitions of CellRowModel kept apart from its storage.
+// The selection of a table's rows: plain, Ctrl and Shift clicks and select
+// all. Member definitions of CellRowModel kept apart from its storage.
 #include "ui/common/cellrowmodel.h"
 
 #include <algorithm>
-
-int CellRowModel::addSelectedTo(CellRowModel *target)
-{
-    flush();
-    int selected = 0;
-    for (int row = 1; row < m_rows.size(); ++row) {
-        const CellRow &r = m_rows.at(row);
-        if (!r.checked001)
-            continue;
-        ++selected;
-        if (target && target != this && !target->contains(r.pageId001, r.index001))
-            target->appendPlaceholder(r.pageId001, r.index001, 0);
-    }
-    return selected;
-}
-
-QVariantList CellRowModel::removeSelectedRows()
-{
-    flush();
-    QVector<int> positions;
-    QVariantList removed;
-    for (int row = 1; row < m_rows.size(); ++row) {
-        if (m_rows.at(row).checked001) {
-            positions.append(row);
-            removed.append(row);
-        }
-    }
-    removePositions(positions);
-    return removed;
-}
 
 bool CellRowModel::validRow(int row) const
 {
@@ -100,6 +69,17 @@ void CellRowModel::setAllChecked(bool checked)
     flush();
     for (int row = 0; row < m_rows.size(); ++row)
         setChecked(row, checked);
+    flush();
+}
+
+void CellRowModel::selectKeyRange(int low, int high)
+{
+    flush();
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const int key = m_rows.at(row).pageId001 * 100 + m_rows.at(row).index001;
+        if (key >= low && key <= high)
+            setChecked(row, true);
+    }
     flush();
 }
 

@@ -47,14 +47,12 @@ private slots:
     void cellRowsMatchOnlyTypeFlagZero();
     void groupRowsInsertUnderTheTotalAndUpdate();
     void partsUpdateFirstMatchAndNeverInsert();
-    void partAddsOnlyMissingSelectedRows();
     void removalsKeepRowZero_data();
     void removalsKeepRowZero();
     void oneInsertionAndMergedRangesPerRefresh();
     void recordFieldsAndDroppedRecords();
     void selection_data();
     void selection();
-    void removeSelectedRowsReportsPositions();
     void derivedRolesFollowPaletteAndColumns();
     void countersOverRows();
     void languageChangeReannouncesTexts();
@@ -152,22 +150,6 @@ void TestCellRowModel::partsUpdateFirstMatchAndNeverInsert()
     QCOMPARE(m_model->index(2).data(CellRowModel::WidthRole).toInt(), 0);
     QCOMPARE(m_model->index(2).data(CellRowModel::StateRole).toInt(), 3);
     QCOMPARE(m_model->index(2).data(CellRowModel::NameRole).toString(), QStringLiteral("0"));
-}
-
-void TestCellRowModel::partAddsOnlyMissingSelectedRows()
-{
-    for (int i = 0; i < 5; ++i)
-        pub.cell(1, i, i);
-    m_model->flush();
-    TableRowModel part;
-    part.setPartIndex(1);
-    part.appendPlaceholder(1, 0, 0, QStringLiteral("name"));
-    part.appendPlaceholder(1, 2, 0);
-    QCOMPARE(m_model->addSelectedTo(&part), 0);
-    m_model->setAllChecked(true);
-    QCOMPARE(m_model->addSelectedTo(&part), 4); // row 0 is not added
-    QCOMPARE(keys(part), (Keys{{1, 0}, {1, 2}, {1, 1}, {1, 3}, {1, 4}}));
-    QCOMPARE(part.index(4).data(CellRowModel::StateRole).toInt(), 3);
 }
 
 void TestCellRowModel::removalsKeepRowZero_data()
@@ -319,28 +301,6 @@ void TestCellRowModel::selection()
     }
     QCOMPARE(actual, selected);
     QCOMPARE(m_model->selectedCount(), selected.size());
-}
-
-void TestCellRowModel::removeSelectedRowsReportsPositions()
-{
-    for (int i = 0; i < 6; ++i)
-        pub.cell(1, i);
-    m_model->flush();
-    m_model->ctrlClickRow(0);
-    m_model->ctrlClickRow(2);
-    m_model->ctrlClickRow(3);
-    m_model->ctrlClickRow(5);
-    const QVariantList removed = m_model->removeSelectedRows();
-    QCOMPARE(removed, (QVariantList{2, 3, 5}));
-    QCOMPARE(keys(*m_model), (Keys{{1, 0}, {1, 1}, {1, 4}}));
-
-    // The twin removes the same positions.
-    TableRowModel twin;
-    for (int i = 0; i < 6; ++i)
-        Publisher{&twin}.cell(1, i);
-    twin.flush();
-    twin.removeRowsAt(removed);
-    QCOMPARE(keys(twin), (Keys{{1, 0}, {1, 1}, {1, 4}}));
 }
 
 void TestCellRowModel::derivedRolesFollowPaletteAndColumns()
