@@ -47,7 +47,8 @@ void registerQmlTypes()
     // Table view: the rows of each table part and the part numbers.
     qmlRegisterType<TableRowModel>("VornUi", 1, 0, "TableRowModel");
     qmlRegisterType<PartNumberPool>("VornUi", 1, 0, "PartNumberPool");
-    qmlRegisterAnonymousType<CellRowModel>("VornUi", 1);
+    qmlRegisterUncreatableType<CellRowModel>("VornUi", 1, 0, "CellRowModel",
+                                             QStringLiteral("the rows of a table or bar chart part"));
     // Table settings panel: one order for a part and its bar chart twin, the
     // percentage thresholds and the panel's actions on the cells.
     qmlRegisterType<TwinRowOrder>("VornUi", 1, 0, "TwinRowOrder");

@@ -135,16 +135,10 @@ Item {
         }
     }
 
-    // The bar rows of a part, for the table's "添加到分区" and "从分区移除".
+    // The bar rows of a part: the twin of the table part with that number.
     function partModel(number) {
         var chart = chartOf(number)
         return chart ? chart.rows : null
-    }
-
-    function addCellToPart(partIndex, pageId, index) {
-        var rows = partModel(partIndex)
-        if (rows && !rows.contains(pageId, index))
-            rows.appendPlaceholder(pageId, index, 0)
     }
 
     // Table parts are registered in tab order, the main part first, before

@@ -156,6 +156,7 @@ Item {
                 workspace: myComponetAPP
                 weightingControl1: myComponetAPP.weightingControl1
                 barChartParent: myBarChartParent
+                projectPage: mySettingForm
             }
             MyBarChartParent {
                 id: myBarChartParent

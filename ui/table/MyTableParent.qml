@@ -12,10 +12,11 @@ Item {
 
     property var workspace: null
     property var weightingControl1: null
-    // The bar chart container; its twins follow the table parts once it
-    // offers createPart(number, name), partModel(number) and deletePart(number).
-    property var barChartParent: null
-    // The settings panel is open: tabs are locked.
+    // The bar chart container; its parts are the twins of the table parts.
+    property MyBarChartParent barChartParent: null
+    // The project page: percentages, the percentage switch, the language.
+    property var projectPage: null
+    // A settings panel is open: tabs are locked.
     property bool tableSetVisible: workspace ? workspace.tableSetVisible : false
     property int currentPart: 0
     readonly property var currentTable: tableOf(currentPart)
@@ -33,6 +34,28 @@ Item {
     signal tablepartCreatSignal(int index)
 
     PartNumberPool { id: pool }
+
+    // Percentage thresholds over the main table: the full pass, the step for
+    // a new cell, and the group step after a group assignment.
+    PercentageThresholds {
+        id: percentThresholds
+        controller: myTableParent.weightingControl1
+        rows: mainTable.rows
+        percentMode: myTableParent.projectPage ? myTableParent.projectPage.checkBox_setl : true
+        m_text_MinWarnData: myTableParent.projectPage ? myTableParent.projectPage.text_MinWarn : "0"
+        m_text_MaxWarnData: myTableParent.projectPage ? myTableParent.projectPage.text_MaxWarn : "80"
+        m_text_MinErrData: myTableParent.projectPage ? myTableParent.projectPage.text_MinErr : "0"
+        m_text_MaxErrData: myTableParent.projectPage ? myTableParent.projectPage.text_MaxErr : "100"
+    }
+
+    onTablegropSetSignal: percentThresholds.scheduleGroupStep()
+
+    Connections {
+        target: myTableParent.workspace
+        function onTableSetSignal() { myTableParent.currentTable.settingPanel.open() }
+        function onScannewCZSignal(pageid, index) { percentThresholds.cellStep(pageid, index) }
+        function onScannewAllCZSignal() { percentThresholds.fullPass() }
+    }
 
     // Tab order of the parts: { number, name }.
     ListModel { id: partList }
@@ -156,6 +179,10 @@ Item {
                 workspace: myTableParent.workspace
                 weightingControl1: myTableParent.weightingControl1
                 multiSelect: controls.multiSelect
+                chartRows: myTableParent.barChartParent ? myTableParent.barChartParent.mainChart.rows : null
+                thresholds: percentThresholds
+                projectPage: myTableParent.projectPage
+                onSettingsShown: myTableParent.setConfiguring(open)
             }
             Repeater {
                 id: partTables
@@ -168,6 +195,8 @@ Item {
                     workspace: myTableParent.workspace
                     weightingControl1: myTableParent.weightingControl1
                     multiSelect: controls.multiSelect
+                    projectPage: myTableParent.projectPage
+                    onSettingsShown: myTableParent.setConfiguring(open)
                 }
             }
         }
@@ -196,21 +225,18 @@ Item {
         return null
     }
 
-    function twinModel(number) {
-        if (barChartParent && typeof barChartParent.partModel === "function")
-            return barChartParent.partModel(number)
-        return null
-    }
-
     // A new part takes the lowest free number; a part from the project file
-    // keeps its stored one. Nothing happens when all 19 are used.
+    // keeps its stored one. Nothing happens when all 19 are used. The table
+    // part and its bar chart twin share one row order.
     function createPart(name, storedNumber) {
         var number = storedNumber === undefined ? pool.take() : storedNumber
         if (number === 0 || (storedNumber !== undefined && !pool.reserve(storedNumber)))
             return 0
         partList.append({ "number": number, "name": name })
-        if (barChartParent && typeof barChartParent.createPart === "function")
+        if (barChartParent) {
             barChartParent.createPart(number, name)
+            tableOf(number).chartRows = barChartParent.partModel(number)
+        }
         return number
     }
 
@@ -227,7 +253,7 @@ Item {
                 partTabs.currentIndex = 0
             partList.remove(i)
             pool.release(number)
-            if (barChartParent && typeof barChartParent.deletePart === "function")
+            if (barChartParent)
                 barChartParent.deletePart(number)
             projectControl1.Json.removeTablePart(number)
             tablepartCreatSignal(number)
@@ -235,11 +261,18 @@ Item {
         }
     }
 
-    // Appends a placeholder row for a cell to a part's table.
+    // Appends a placeholder row for a cell to a part's table and its twin,
+    // unless the part holds the cell already.
     function addCellToPart(partIndex, pageId, index) {
         var table = tableOf(partIndex)
         if (table)
-            table.rows.appendPlaceholder(pageId, index, 0)
+            table.twin.addCell(pageId, index)
+    }
+
+    // The settings panel of a table opened or closed: the tab bars lock.
+    function setConfiguring(open) {
+        if (workspace)
+            workspace.tableSetVisible = open
     }
 
     function setGroup(g) {
@@ -256,23 +289,17 @@ Item {
         var target = tableOf(number)
         if (!target)
             return
-        if (currentTable.rows.addSelectedTo(target.rows) === 0) {
+        if (target.twin.addSelectedFrom(currentTable.rows) === 0) {
             currentTable.notice.show(qsTr("请选择需添加的设备"))
             return
         }
-        var twin = twinModel(number)
-        if (twin)
-            currentTable.rows.addSelectedTo(twin)
         tablepartSetSignal()
     }
 
     function removeSelectedFromPart() {
         if (currentPart === 0)
             return
-        var positions = currentTable.rows.removeSelectedRows()
-        var twin = twinModel(currentPart)
-        if (twin)
-            twin.removeRowsAt(positions)
+        currentTable.twin.removeSelected()
         tablepartRemoveSignal()
     }
 

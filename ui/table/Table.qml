@@ -14,10 +14,21 @@ Item {
     property var weightingControl1: null
     property bool multiSelect: false
     property string unit: workspace ? workspace.m_uint : "KG"
+    // The rows of the twin bar chart part; both follow one order.
+    property CellRowModel chartRows: null
+    // The main table's percentage pass, for its settings panel.
+    property PercentageThresholds thresholds: null
+    // Keeps the percentages and the language the settings panel uses.
+    property var projectPage: null
     readonly property alias rows: rowModel
+    readonly property alias twin: twinOrder
+    readonly property alias settingPanel: settingPanel
     readonly property alias notice: shortNotice
     readonly property alias groupDeleteDialog: deleteGroupDialog
     readonly property alias listView: list
+
+    // The settings panel opened or closed.
+    signal settingsShown(bool open)
 
     TableRowModel {
         id: rowModel
@@ -31,6 +42,12 @@ Item {
         rect4_d: table.workspace ? table.workspace.rect4_d : 85
         rect7_d: table.workspace ? table.workspace.rect7_d : 85
         rect8_d: table.workspace ? table.workspace.rect8_d : 85
+    }
+
+    TwinRowOrder {
+        id: twinOrder
+        table: rowModel
+        chart: table.chartRows
     }
 
     TableColumns {
@@ -79,6 +96,19 @@ Item {
     }
 
     ShortNotice { id: shortNotice }
+
+    MyTableSettingTopMenu {
+        id: settingPanel
+        rows: rowModel
+        twin: twinOrder
+        controller: table.weightingControl1
+        thresholds: table.thresholds
+        workspace: table.workspace
+        projectPage: table.projectPage
+        json: projectControl1.Json
+        onOpened: table.settingsShown(true)
+        onClosed: table.settingsShown(false)
+    }
 
     Dialog {
         id: deleteGroupDialog

@@ -33,6 +33,14 @@ void PercentageThresholds::resetRows()
     setRows(nullptr);
 }
 
+void PercentageThresholds::setPercentMode(bool percentMode)
+{
+    if (m_percentMode == percentMode)
+        return;
+    m_percentMode = percentMode;
+    emit percentModeChanged();
+}
+
 void PercentageThresholds::setText(PercentagePass::Threshold threshold, const QString &text)
 {
     if (m_texts[threshold] == text)
@@ -99,6 +107,8 @@ void PercentageThresholds::write(const QVector<PercentagePass::Write> &writes)
 
 void PercentageThresholds::fullPass()
 {
+    if (!m_percentMode)
+        return;
     write(PercentagePass::fullPass(passRows(), percentages()));
 }
 
@@ -114,7 +124,7 @@ void PercentageThresholds::scheduleGroupStep()
 
 void PercentageThresholds::cellStep(int pageId, int index)
 {
-    if (!m_controller || !m_rows || m_rows->rows().isEmpty())
+    if (!m_percentMode || !m_controller || !m_rows || m_rows->rows().isEmpty())
         return;
     const WeightingData *page = m_controller->page(pageId);
     const WeightingCellData *record = page && index > 0 && index < WeightingData::CellSlotCount
@@ -129,4 +139,9 @@ void PercentageThresholds::cellStep(int pageId, int index)
         total.minWarn001 / factor, total.maxWarn001 / factor, total.minErr001 / factor, total.maxErr001 / factor};
     write(PercentagePass::cellStep({pageId, index, 0, record->groupId(), record->boxType()}, totalKg,
                                    percentages()));
+}
+
+QString PercentageThresholds::keptPercentage(const QString &stored, const QString &typed, bool overweight) const
+{
+    return PercentagePass::keptPercentage(stored, typed, overweight);
 }

@@ -20,6 +20,9 @@ class PercentageThresholds : public QObject
     Q_OBJECT
     Q_PROPERTY(WeightingConTrol *controller READ controller WRITE setController RESET resetController NOTIFY controllerChanged)
     Q_PROPERTY(CellRowModel *rows READ rows WRITE setRows RESET resetRows NOTIFY rowsChanged)
+    // Thresholds are set as percentages ("百分比设置"): the full pass and the
+    // new-cell step act only then; the group step always does.
+    Q_PROPERTY(bool percentMode READ percentMode WRITE setPercentMode NOTIFY percentModeChanged)
     Q_PROPERTY(QString m_text_MinWarnData READ minWarnText WRITE setMinWarnText NOTIFY percentagesChanged)
     Q_PROPERTY(QString m_text_MaxWarnData READ maxWarnText WRITE setMaxWarnText NOTIFY percentagesChanged)
     Q_PROPERTY(QString m_text_MinErrData READ minErrText WRITE setMinErrText NOTIFY percentagesChanged)
@@ -37,6 +40,8 @@ public:
     CellRowModel *rows() const { return m_rows; }
     void setRows(CellRowModel *rows);
     void resetRows();
+    bool percentMode() const { return m_percentMode; }
+    void setPercentMode(bool percentMode);
     QString minWarnText() const { return m_texts[PercentagePass::MinWarn]; }
     void setMinWarnText(const QString &text) { setText(PercentagePass::MinWarn, text); }
     QString maxWarnText() const { return m_texts[PercentagePass::MaxWarn]; }
@@ -49,12 +54,15 @@ public:
     Q_INVOKABLE void fullPass();
     Q_INVOKABLE void cellStep(int pageId, int index);
     Q_INVOKABLE void groupStep();
+    // The stored percentage after "设置" in percentage mode.
+    Q_INVOKABLE QString keptPercentage(const QString &stored, const QString &typed, bool overweight) const;
     // The group step, GroupStepDelay ms from now.
     Q_INVOKABLE void scheduleGroupStep();
 
 signals:
     void controllerChanged();
     void rowsChanged();
+    void percentModeChanged();
     void percentagesChanged();
 
 private:
@@ -65,6 +73,7 @@ private:
 
     QPointer<WeightingConTrol> m_controller;
     QPointer<CellRowModel> m_rows;
+    bool m_percentMode = true;
     QString m_texts[PercentagePass::ThresholdCount];
     QTimer m_groupTimer;
 };

@@ -8,8 +8,6 @@ namespace TableCellId {
 
 namespace {
 
-const QString kId = QStringLiteral("([1-9])\\.(\\d{1,2})");
-
 CellId idFrom(const QRegularExpressionMatch &match, int first)
 {
     return CellId{match.captured(first).toInt(), match.captured(first + 1).toInt()};
@@ -17,9 +15,29 @@ CellId idFrom(const QRegularExpressionMatch &match, int first)
 
 } // namespace
 
+QString idPattern()
+{
+    return QStringLiteral("([1-9])\\.(\\d{1,2})");
+}
+
+QString rangePattern()
+{
+    return idPattern() + QLatin1Char('-') + idPattern();
+}
+
+QString wirelessIdPattern()
+{
+    return QStringLiteral("[1-9]\\d{0,2}");
+}
+
+QString macPattern()
+{
+    return QStringLiteral("[0-9A-F]{2}:[0-9A-F]{2}");
+}
+
 std::optional<CellId> parse(const QString &text)
 {
-    static const QRegularExpression id(QRegularExpression::anchoredPattern(kId));
+    static const QRegularExpression id(QRegularExpression::anchoredPattern(idPattern()));
     const QRegularExpressionMatch match = id.match(text.trimmed());
     if (!match.hasMatch())
         return std::nullopt;
@@ -28,7 +46,7 @@ std::optional<CellId> parse(const QString &text)
 
 std::optional<Range> parseRange(const QString &text)
 {
-    static const QRegularExpression range(QRegularExpression::anchoredPattern(kId + QStringLiteral("-") + kId));
+    static const QRegularExpression range(QRegularExpression::anchoredPattern(rangePattern()));
     const QRegularExpressionMatch match = range.match(text.trimmed());
     if (!match.hasMatch())
         return std::nullopt;
@@ -75,14 +93,13 @@ std::optional<KeyRange> selectionKeys(const QString &text)
 
 bool isWirelessId(const QString &text)
 {
-    static const QRegularExpression id(QRegularExpression::anchoredPattern(QStringLiteral("[1-9]\\d{0,2}")));
+    static const QRegularExpression id(QRegularExpression::anchoredPattern(wirelessIdPattern()));
     return id.match(text).hasMatch();
 }
 
 bool isMacSuffix(const QString &text)
 {
-    static const QRegularExpression mac(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-F]{2}:[0-9A-F]{2}")));
+    static const QRegularExpression mac(QRegularExpression::anchoredPattern(macPattern()));
     return mac.match(text).hasMatch();
 }
 

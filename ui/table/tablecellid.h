@@ -59,6 +59,12 @@ int key(int page, int index);
 bool isWirelessId(const QString &text);
 bool isMacSuffix(const QString &text);
 
+// The grammars as regular expressions without anchors, for input fields.
+QString idPattern();
+QString rangePattern();
+QString wirelessIdPattern();
+QString macPattern();
+
 } // namespace TableCellId
 
 #endif

@@ -104,9 +104,9 @@ QString TableSettingActions::create(const TableCellId::Creation &creation)
 QString TableSettingActions::createWirelessCell(const QString &idText, const QString &macText)
 {
     if (!TableCellId::isMacSuffix(macText))
-        return notice("请输入正确的MAC地址格式");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请输入正确的MAC地址格式"));
     if (!TableCellId::isWirelessId(idText))
-        return notice("请输入正确的ID格式");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请输入正确的ID格式"));
     if (m_controller)
         m_controller->createBleCell(macText, idText.toInt());
     return QString();
@@ -116,7 +116,7 @@ QString TableSettingActions::selectRange(const QString &rangeText)
 {
     const std::optional<TableCellId::KeyRange> range = TableCellId::selectionKeys(rangeText);
     if (!range)
-        return notice("请输入正确的ID格式");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请输入正确的ID格式"));
     if (m_rows)
         m_rows->selectKeyRange(range->low, range->high);
     return QString();
@@ -141,7 +141,7 @@ QString TableSettingActions::setTare(const QString &text)
 {
     const QVector<CellRow> cells = selectedRows(true);
     if (cells.isEmpty())
-        return notice("请选择需修改的设备");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请选择需修改的设备"));
     const std::optional<double> value = ThresholdEntry::fieldValue(text);
     for (const CellRow &row : cells) {
         if (m_controller && value)
@@ -170,7 +170,7 @@ QString TableSettingActions::setAbsolute(const QString &minWarn, const QString &
 {
     const QVector<CellRow> selected = selectedRows(false);
     if (selected.isEmpty())
-        return notice("请选择需修改的设备");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请选择需修改的设备"));
     const double factor = m_controller ? m_controller->conFactor() : 1;
     using Setter = void (WeightingConTrol::*)(int, int, double);
     const std::pair<std::optional<double>, Setter> fields[] = {
@@ -194,7 +194,7 @@ QString TableSettingActions::rename(const QString &name)
 {
     const QVector<CellRow> selected = selectedRows(false);
     if (selected.isEmpty())
-        return notice("请选择需修改的设备");
+        return notice(QT_TRANSLATE_NOOP("MyTableSettingTopMenu", "请选择需修改的设备"));
     const QString kept = name.left(nameLimit(LanguageFlag::isChinese()));
     for (const CellRow &row : selected) {
         if (m_controller && !kept.isEmpty())

@@ -18,6 +18,11 @@ class TableSettingActions : public QObject
     Q_OBJECT
     Q_PROPERTY(WeightingConTrol *controller READ controller WRITE setController RESET resetController NOTIFY controllerChanged)
     Q_PROPERTY(CellRowModel *rows READ rows WRITE setRows RESET resetRows NOTIFY rowsChanged)
+    // The ID grammars, for the fields' validators.
+    Q_PROPERTY(QString idPattern READ idPattern CONSTANT)
+    Q_PROPERTY(QString rangePattern READ rangePattern CONSTANT)
+    Q_PROPERTY(QString wirelessIdPattern READ wirelessIdPattern CONSTANT)
+    Q_PROPERTY(QString macPattern READ macPattern CONSTANT)
 
 public:
     explicit TableSettingActions(QObject *parent = nullptr);
@@ -28,6 +33,10 @@ public:
     CellRowModel *rows() const { return m_rows; }
     void setRows(CellRowModel *rows);
     void resetRows();
+    static QString idPattern() { return TableCellId::idPattern(); }
+    static QString rangePattern() { return TableCellId::rangePattern(); }
+    static QString wirelessIdPattern() { return TableCellId::wirelessIdPattern(); }
+    static QString macPattern() { return TableCellId::macPattern(); }
 
     // "新建设备" (wired) and "批量新建设备".
     Q_INVOKABLE QString createCell(const QString &idText);

@@ -892,4 +892,213 @@
         <translation>Move down</translation>
     </message>
 </context>
+<context>
+    <name>MyTableSettingTopMenu</name>
+    <message>
+        <source>数据表页面设置</source>
+        <translation>Table Page Setup</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>置顶</source>
+        <translation>Move top</translation>
+    </message>
+    <message>
+        <source>置底</source>
+        <translation>Move bottom</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>升序</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>降序</source>
+        <translation>Descending</translation>
+    </message>
+    <message>
+        <source>取消选中</source>
+        <translation>Deselect</translation>
+    </message>
+    <message>
+        <source>全部选中</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>批量选中</source>
+        <translation>Batch select</translation>
+    </message>
+    <message>
+        <source>筛选列</source>
+        <translation>Column filter</translation>
+    </message>
+    <message>
+        <source>超轻报警</source>
+        <translation>Underload</translation>
+    </message>
+    <message>
+        <source>超重报警</source>
+        <translation>Overload</translation>
+    </message>
+    <message>
+        <source>超轻警告</source>
+        <translation>UnderWarn</translation>
+    </message>
+    <message>
+        <source>超重警告</source>
+        <translation>OverWarn</translation>
+    </message>
+    <message>
+        <source>称重类型</source>
+        <translation>Weighing Type</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maxmum</translation>
+    </message>
+    <message>
+        <source>重置最大最小值</source>
+        <translation>Reset record Max/Min</translation>
+    </message>
+    <message>
+        <source>去皮重量:</source>
+        <translation>Tare Weight:</translation>
+    </message>
+    <message>
+        <source>去皮</source>
+        <translation>Tare</translation>
+    </message>
+    <message>
+        <source>增删设备:</source>
+        <translation>Create/delete devices:</translation>
+    </message>
+    <message>
+        <source>RWX4401(有线)</source>
+        <translation>RWX4401(Wired)</translation>
+    </message>
+    <message>
+        <source>RWX5502(无线)</source>
+        <translation>RWX5502(Wireless)</translation>
+    </message>
+    <message>
+        <source>扫描在线设备</source>
+        <translation>Scan on-line devices</translation>
+    </message>
+    <message>
+        <source>删除设备</source>
+        <translation>Delete device</translation>
+    </message>
+    <message>
+        <source>请确认是否删除该设备</source>
+        <translation>Please confirm if you want to delete this device</translation>
+    </message>
+    <message>
+        <source>新建设备</source>
+        <translation>Create device</translation>
+    </message>
+    <message>
+        <source>批量新建设备</source>
+        <translation>Create devices in bulk</translation>
+    </message>
+    <message>
+        <source>MAC地址:</source>
+        <translation>MAC address:</translation>
+    </message>
+    <message>
+        <source>后四位,如“8F:59”</source>
+        <translation>Last 4, e.g., '8F:59'</translation>
+    </message>
+    <message>
+        <source>预设值修改:</source>
+        <translation>Adjust preset settings:</translation>
+    </message>
+    <message>
+        <source>百分比设置</source>
+        <translation>Set value by Percentage</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>设备名字修改:</source>
+        <translation>Rename device:</translation>
+    </message>
+    <message>
+        <source>超轻警告重量:</source>
+        <translation>Underload Warn:</translation>
+    </message>
+    <message>
+        <source>超重警告重量:</source>
+        <translation>Overload Warn:</translation>
+    </message>
+    <message>
+        <source>超轻报警重量:</source>
+        <translation>Underload Alarm:</translation>
+    </message>
+    <message>
+        <source>超重报警重量:</source>
+        <translation>Overload Alarm:</translation>
+    </message>
+    <message>
+        <source>超轻警告重量(%):</source>
+        <translation>Underload Warn(%):</translation>
+    </message>
+    <message>
+        <source>超重警告重量(%):</source>
+        <translation>Overload Warn(%):</translation>
+    </message>
+    <message>
+        <source>超轻报警重量(%):</source>
+        <translation>Underload Alarm(%):</translation>
+    </message>
+    <message>
+        <source>超重报警重量(%):</source>
+        <translation>Overload Alarm(%):</translation>
+    </message>
+    <message>
+        <source>请选择需修改的设备</source>
+        <translation>Please select the device to modify</translation>
+    </message>
+    <message>
+        <source>请选择需删除的设备</source>
+        <translation>Please select device to delete</translation>
+    </message>
+    <message>
+        <source>请输入正确的ID格式</source>
+        <translation>Please enter the correct ID format</translation>
+    </message>
+    <message>
+        <source>请输入正确的ID号,需大于x.0</source>
+        <translation>Please enter the correct ID,
+it must be over x.0</translation>
+    </message>
+    <message>
+        <source>请输入相同的主控号</source>
+        <translation>Please enter the same
+master control number</translation>
+    </message>
+    <message>
+        <source>请输入正确的MAC地址格式</source>
+        <translation>Please enter the correct MAC address format</translation>
+    </message>
+</context>
 </TS>

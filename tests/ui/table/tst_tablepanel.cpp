@@ -197,6 +197,10 @@ void TestTablePanel::groupAssignmentRecomputesTheGroup()
     pass.setRows(m_table.get());
     pass.setMaxWarnText(QStringLiteral("80"));
     pass.setMaxErrText(QStringLiteral("100"));
+    // Absolute mode: the cells keep their thresholds, the group step still runs.
+    pass.setPercentMode(false);
+    pass.fullPass();
+    QCOMPARE(m_control->page(1)->cell(1)->maxErrData(), 5000.0);
     m_control->page(1)->cell(1)->setCurData(450);
     m_control->page(1)->cell(2)->setCurData(400);
     refresh();
