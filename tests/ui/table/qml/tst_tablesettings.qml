@@ -141,6 +141,20 @@ TestCase {
         compare(panel.twin.chart, charts().chartOf(number).rows)
         click(panel, "moveUpButton")
         compare(panel.notice.text, "Please select the device to modify")
+
+        // Chinese: the device types are rebuilt, the wireless choice stays,
+        // names take 8 characters instead of 16.
+        var types = panel.deviceRow.typeBox
+        compare(field(panel, "nameField").maximumLength, 16)
+        types.currentIndex = 1
+        types.activated(1)
+        verify(findChild(panel.contentItem, "macField").visible)
+        program.workspace().systemSetting.changeLanguage(true)
+        compare(types.currentText, "RWX5502(无线)")
+        compare(field(panel, "nameField").maximumLength, 8)
+        click(panel, "createWirelessButton")
+        compare(panel.notice.text, "请输入正确的MAC地址格式")
+        program.workspace().systemSetting.changeLanguage(false)
         panel.close()
     }
 }
