@@ -88,7 +88,7 @@ ColumnLayout {
             objectName: "wiredRangeField"
             Layout.preferredWidth: 110
             placeholderText: "1.01-1.99"
-            validator: RegularExpressionValidator { regularExpression: new RegExp(deviceRow.actions.rangePattern) }
+            validator: CellIdRangeValidator {}
         }
         PanelButton {
             objectName: "createDevicesButton"

@@ -72,7 +72,7 @@ ColumnLayout {
             objectName: "batchSelectField"
             Layout.preferredWidth: 120
             placeholderText: "1.01-1.99"
-            validator: RegularExpressionValidator { regularExpression: new RegExp(orderRows.actions.rangePattern) }
+            validator: CellIdRangeValidator {}
         }
         PanelButton {
             objectName: "batchSelectButton"

@@ -1,5 +1,7 @@
 #include "ui/table/tablecellid.h"
 
+#include "ui/common/cellidrange.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -18,11 +20,6 @@ CellId idFrom(const QRegularExpressionMatch &match, int first)
 QString idPattern()
 {
     return QStringLiteral("([1-9])\\.(\\d{1,2})");
-}
-
-QString rangePattern()
-{
-    return idPattern() + QLatin1Char('-') + idPattern();
 }
 
 QString wirelessIdPattern()
@@ -46,11 +43,11 @@ std::optional<CellId> parse(const QString &text)
 
 std::optional<Range> parseRange(const QString &text)
 {
-    static const QRegularExpression range(QRegularExpression::anchoredPattern(rangePattern()));
-    const QRegularExpressionMatch match = range.match(text.trimmed());
-    if (!match.hasMatch())
+    // The range grammar is the one the plan's range fields use.
+    const std::optional<CellIdRange> range = CellIdRange::parse(text.trimmed());
+    if (!range)
         return std::nullopt;
-    return Range{idFrom(match, 1), idFrom(match, 3)};
+    return Range{{range->firstPage, range->firstIndex}, {range->lastPage, range->lastIndex}};
 }
 
 Creation single(const QString &text)

@@ -27,7 +27,7 @@ struct Range
     CellId last;
 };
 
-// Two IDs joined by a dash, in the order typed.
+// Two IDs joined by a dash, in the order typed (CellIdRange's grammar).
 std::optional<Range> parseRange(const QString &text);
 
 enum class Problem { None, Malformed, ZeroIndex, PagesDiffer };
@@ -59,9 +59,9 @@ int key(int page, int index);
 bool isWirelessId(const QString &text);
 bool isMacSuffix(const QString &text);
 
-// The grammars as regular expressions without anchors, for input fields.
+// The grammars as regular expressions without anchors, for input fields
+// (range fields take CellIdRangeValidator).
 QString idPattern();
-QString rangePattern();
 QString wirelessIdPattern();
 QString macPattern();
 

@@ -20,7 +20,6 @@ class TableSettingActions : public QObject
     Q_PROPERTY(CellRowModel *rows READ rows WRITE setRows RESET resetRows NOTIFY rowsChanged)
     // The ID grammars, for the fields' validators.
     Q_PROPERTY(QString idPattern READ idPattern CONSTANT)
-    Q_PROPERTY(QString rangePattern READ rangePattern CONSTANT)
     Q_PROPERTY(QString wirelessIdPattern READ wirelessIdPattern CONSTANT)
     Q_PROPERTY(QString macPattern READ macPattern CONSTANT)
 
@@ -34,7 +33,6 @@ public:
     void setRows(CellRowModel *rows);
     void resetRows();
     static QString idPattern() { return TableCellId::idPattern(); }
-    static QString rangePattern() { return TableCellId::rangePattern(); }
     static QString wirelessIdPattern() { return TableCellId::wirelessIdPattern(); }
     static QString macPattern() { return TableCellId::macPattern(); }
 
