@@ -11,12 +11,16 @@ Item {
     objectName: "workspace"
     anchors.fill: parent
 
+    // The project page that built this workspace: its settings and its
+    // project controller.
+    required property Item projectPage
+    readonly property var projectControl: projectPage.projectControl
     property var weightingControl1: null
-    property string m_uint: mySettingForm.uint
+    property string m_uint: projectPage.uint
     property bool display: true
     property bool clearLog: false
     property bool settingsVisible: false
-    property int languagel: mySettingForm.lanuage ? 1 : 0
+    property int languagel: projectPage.lanuage ? 1 : 0
     property bool tip_sound: false
     // Table column switches: 85 shown, 84 hidden.
     property int rect3_d: 85
@@ -60,7 +64,7 @@ Item {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: myComponetAPP.projectControl.Json
         function onUpLoadTableSetPartSetSignal(rect3, rect4, rect7, rect8, rect10, rect5, rect6) {
             myComponetAPP.takeSwitch("rect3_d", rect3)
             myComponetAPP.takeSwitch("rect4_d", rect4)
@@ -148,23 +152,35 @@ Item {
             TestPage {
                 id: testPage
                 workspace: myComponetAPP
+                projectPage: myComponetAPP.projectPage
                 weightingControl1: myComponetAPP.weightingControl1
                 onLogShown: scanRule.singleLogShow(st, str)
             }
             MyTableParent {
                 id: myTableParent
                 workspace: myComponetAPP
+                projectControl: myComponetAPP.projectControl
+                language_ch: myComponetAPP.languagel === 1
+                underload_name3: myComponetAPP.projectPage.underload_name3
+                overload_name4: myComponetAPP.projectPage.overload_name4
+                underwarn_name7: myComponetAPP.projectPage.underwarn_name7
+                overwarn_name8: myComponetAPP.projectPage.overwarn_name8
                 weightingControl1: myComponetAPP.weightingControl1
                 barChartParent: myBarChartParent
             }
             MyBarChartParent {
                 id: myBarChartParent
                 workspace: myComponetAPP
+                projectControl: myComponetAPP.projectControl
+                underload_name3: myComponetAPP.projectPage.underload_name3
+                overload_name4: myComponetAPP.projectPage.overload_name4
+                underwarn_name7: myComponetAPP.projectPage.underwarn_name7
+                overwarn_name8: myComponetAPP.projectPage.overwarn_name8
                 weightingControl1: myComponetAPP.weightingControl1
             }
             PlanParent {
                 id: planParent
-                json: projectControl1.Json
+                json: myComponetAPP.projectControl.Json
                 weightingControl1: myComponetAPP.weightingControl1
                 tableView: myTableParent
                 saveBroadcast: testPage
@@ -178,7 +194,7 @@ Item {
                 workspace: myComponetAPP
                 savePage: testPage
                 weightingControl1: myComponetAPP.weightingControl1
-                json: projectControl1.Json
+                json: myComponetAPP.projectControl.Json
                 mainTableRows: myTableParent.mainTable.rows
                 recorder: myComponetAPP.weightingControl1 ? myComponetAPP.weightingControl1.Comm.dataSave : null
                 chinese: myComponetAPP.languagel === 1
@@ -229,6 +245,7 @@ Item {
     MySystemSetting {
         id: systemSetting
         workspace: myComponetAPP
+        projectPage: myComponetAPP.projectPage
         weightingControl1: myComponetAPP.weightingControl1
         mainTableRows: myTableParent.mainTable.rows
     }
@@ -289,13 +306,13 @@ Item {
     // The save broadcast: the stored parts are emptied, every view and the
     // settings page store theirs again, and the project file is written.
     function saveProject() {
-        projectControl1.Json.clearParts()
+        projectControl.Json.clearParts()
         testPage.saveProjectSignal()
-        projectControl1.saveProject()
+        projectControl.saveProject()
     }
 
     Component.onCompleted: {
-        projectControl1.Json.getTableSetPart()
+        projectControl.Json.getTableSetPart()
         tabBar.currentIndex = 1
     }
 }

@@ -12,6 +12,9 @@ ApplicationWindow {
     height: 800
     title: qsTr("vornView")
 
+    // Handed over by the program: a logout, a service stop or Ctrl+C.
+    property QtObject terminationSignals: null
+
     // The window's geometry survives a restart. The shown state is remembered
     // only while the window is on screen: closing hides the window, and a
     // stored "hidden" would start the next run without a window.
@@ -49,8 +52,15 @@ ApplicationWindow {
         visible: false
     }
 
+    Connections {
+        target: mainWindow.terminationSignals
+        function onTerminationRequested() { mySettingSet.saveAndQuit() }
+    }
+
     MySetting {
         id: mySettingSet
         anchors.fill: parent
+        appWindow: mainWindow
+        workspaceArea: rec_app
     }
 }

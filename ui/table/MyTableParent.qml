@@ -12,9 +12,17 @@ Item {
 
     property var workspace: null
     property var weightingControl1: null
-    // The bar chart container; its twins follow the table parts once it
-    // offers createPart(number, name), partModel(number) and deletePart(number).
-    property var barChartParent: null
+    // The project controller: the parts are read from and registered with
+    // its project file.
+    required property var projectControl
+    property bool language_ch: true
+    // The alarm and warning colours of the rows.
+    property string underload_name3: "Purple"
+    property string overload_name4: "red"
+    property string underwarn_name7: "LightBlue"
+    property string overwarn_name8: "Orange"
+    // The bar chart container; its twins follow the table parts.
+    property MyBarChartParent barChartParent: null
     // The settings panel is open: tabs are locked.
     property bool tableSetVisible: workspace ? workspace.tableSetVisible : false
     property int currentPart: 0
@@ -47,7 +55,7 @@ Item {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: myTableParent.projectControl.Json
         function onUpLoadTablePartSignal(index, name) { myTableParent.createPart(name, index) }
     }
 
@@ -89,7 +97,7 @@ Item {
                     MyPartMenu {
                         id: partMenu
                         visible: false
-                        language_ch: mySettingForm.lanuage
+                        language_ch: myTableParent.language_ch
                         onCreatePartSignal: myTableParent.createPart(name)
                     }
                 }
@@ -155,6 +163,11 @@ Item {
                 m_partIndex: 0
                 workspace: myTableParent.workspace
                 weightingControl1: myTableParent.weightingControl1
+                projectFile: myTableParent.projectControl.Json
+                underload_name3: myTableParent.underload_name3
+                overload_name4: myTableParent.overload_name4
+                underwarn_name7: myTableParent.underwarn_name7
+                overwarn_name8: myTableParent.overwarn_name8
                 multiSelect: controls.multiSelect
             }
             Repeater {
@@ -167,6 +180,11 @@ Item {
                     m_partIndex: number
                     workspace: myTableParent.workspace
                     weightingControl1: myTableParent.weightingControl1
+                    projectFile: myTableParent.projectControl.Json
+                    underload_name3: myTableParent.underload_name3
+                    overload_name4: myTableParent.overload_name4
+                    underwarn_name7: myTableParent.underwarn_name7
+                    overwarn_name8: myTableParent.overwarn_name8
                     multiSelect: controls.multiSelect
                 }
             }
@@ -197,7 +215,7 @@ Item {
     }
 
     function twinModel(number) {
-        if (barChartParent && typeof barChartParent.partModel === "function")
+        if (barChartParent)
             return barChartParent.partModel(number)
         return null
     }
@@ -209,7 +227,7 @@ Item {
         if (number === 0 || (storedNumber !== undefined && !pool.reserve(storedNumber)))
             return 0
         partList.append({ "number": number, "name": name })
-        if (barChartParent && typeof barChartParent.createPart === "function")
+        if (barChartParent)
             barChartParent.createPart(number, name)
         return number
     }
@@ -227,9 +245,9 @@ Item {
                 partTabs.currentIndex = 0
             partList.remove(i)
             pool.release(number)
-            if (barChartParent && typeof barChartParent.deletePart === "function")
+            if (barChartParent)
                 barChartParent.deletePart(number)
-            projectControl1.Json.removeTablePart(number)
+            projectControl.Json.removeTablePart(number)
             tablepartCreatSignal(number)
             return
         }
@@ -283,5 +301,5 @@ Item {
             partTables.itemAt(j).saveRows()
     }
 
-    Component.onCompleted: projectControl1.readTableParts()
+    Component.onCompleted: projectControl.readTableParts()
 }
