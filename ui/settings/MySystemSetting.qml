@@ -267,8 +267,9 @@ Popup {
     Component.onCompleted: {
         projectJson = projectControl.Json
         applyLanguage()
-        displayUnit.unit = projectPage.uint
-        applyConFactor(displayUnit.factorFor(projectPage.uint))
+        // An empty or unknown stored unit reads as the default unit, on the
+        // page, in the unit label of every view and in the factor alike.
+        chooseUnit(projectPage.uint)
         projectControl.Json.getSetPart()
     }
 

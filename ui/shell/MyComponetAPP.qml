@@ -22,6 +22,10 @@ Item {
     property bool settingsVisible: false
     property int languagel: projectPage.lanuage ? 1 : 0
     property bool tip_sound: false
+    // An alarm requested while another tab was shown: the information tab
+    // flashes until the page has been seen. One raised while the page was on
+    // screen has been seen already.
+    property bool alarmUnseen: false
     // Table column switches: 85 shown, 84 hidden.
     property int rect3_d: 85
     property int rect4_d: 85
@@ -95,7 +99,7 @@ Item {
 
                 WorkspaceTab {
                     text: qsTr("提示信息")
-                    flashing: myComponetAPP.tip_sound && tabBar.currentIndex !== 0
+                    flashing: myComponetAPP.alarmUnseen && tabBar.currentIndex !== 0
                 }
                 WorkspaceTab { text: qsTr("数据表") }
                 WorkspaceTab { text: qsTr("条形图") }
@@ -259,11 +263,10 @@ Item {
         title: qsTr("退出应用")
         standardButtons: Dialog.Yes | Dialog.No
         Label { text: qsTr("请确认是否退出应用") }
-        onAccepted: {
-            myComponetAPP.saveProject()
-            Qt.quit()
-        }
+        onAccepted: myComponetAPP.projectPage.saveAndQuit()
     }
+
+    onTip_soundChanged: alarmUnseen = tip_sound && tabBar.currentIndex !== 0
 
     // An alarm flashes the information tab until the page has been seen.
     Timer {
@@ -305,10 +308,11 @@ Item {
 
     // The save broadcast: the stored parts are emptied, every view and the
     // settings page store theirs again, and the project file is written.
+    // False when the file could not be written.
     function saveProject() {
         projectControl.Json.clearParts()
         testPage.saveProjectSignal()
-        projectControl.saveProject()
+        return projectControl.saveProject()
     }
 
     Component.onCompleted: {

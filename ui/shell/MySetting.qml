@@ -297,12 +297,13 @@ Item {
         appWindow.height = height
     }
 
-    // Leaving the program the way the exit dialog's "Yes" does: the open
-    // project is saved first.
+    // Leaving the program (the exit dialog's "Yes", closing the window, a
+    // logout or service stop): the open project is saved first. A failed save
+    // has been reported in the messages and the log; the program still ends,
+    // with a failure status.
     function saveAndQuit() {
-        if (workspace)
-            workspace.saveProject()
-        Qt.quit()
+        var saved = workspace ? workspace.saveProject() : true
+        Qt.exit(saved ? 0 : 1)
     }
 
     Component {

@@ -59,7 +59,13 @@ Item {
     // The log and the switches go into the project with every save, so the
     // file written by the save holds them.
     onSaveProjectSignal: storeLogAndSwitches()
-    onLanguage_chChanged: logBuffer.clear()
+
+    // Every language choice on the settings page empties the log, the
+    // current language chosen again included.
+    Connections {
+        target: testPage.workspace ? testPage.workspace.systemSetting : null
+        function onButton_clearLog_lChanged() { logBuffer.clear() }
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -124,7 +130,6 @@ Item {
                 text: qsTr("清理提示信息")
                 font.family: "Microsoft YaHei"
                 font.pixelSize: 14
-                font.capitalization: Font.MixedCase
                 icon.source: "qrc:/pic/clearpic.png"
                 icon.color: "transparent"
                 icon.width: 20
