@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QMetaObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QTranslator>
@@ -22,9 +21,9 @@ int main(int argc, char *argv[])
         return 0;
 
     // A logout or a service stop (SIGTERM) and Ctrl+C (SIGINT) leave the way
-    // the exit dialog's Yes does, without the dialog: the workspace's save
-    // broadcast writes the open project, then the event loop ends. Before a
-    // project is open there is nothing to save.
+    // the exit dialog's Yes does, without the dialog: the window, handed this
+    // object, runs the workspace's save broadcast and ends the event loop.
+    // Before a project is open there is nothing to save.
     TerminationSignals termination;
     termination.install();
 
@@ -50,14 +49,9 @@ int main(int argc, char *argv[])
                 QCoreApplication::exit(-1);
         },
         Qt::QueuedConnection);
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &engine, [&engine](int signalNumber) {
-        qInfo() << "termination signal" << signalNumber << "received";
-        const QList<QObject *> roots = engine.rootObjects();
-        QObject *workspace = roots.isEmpty() ? nullptr : roots.first()->findChild<QObject *>(QStringLiteral("workspace"));
-        if (workspace)
-            QMetaObject::invokeMethod(workspace, "saveProject");
-        QCoreApplication::quit();
-    });
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &engine,
+                     [](int signalNumber) { qInfo() << "termination signal" << signalNumber << "received"; });
+    engine.setInitialProperties({{QStringLiteral("terminationSignals"), QVariant::fromValue(&termination)}});
     engine.load(mainUrl);
     return app.exec();
 }

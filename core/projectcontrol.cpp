@@ -198,10 +198,14 @@ void ProjectControl::openProject(QString mfile)
         m_weightControl->Comm()->dataSave()->setProjectPath(m_projectPath);
 }
 
-void ProjectControl::saveProject()
+bool ProjectControl::saveProject()
 {
-    if (m_Json)
-        m_Json->writeProjectFile(m_projectFile);
+    if (m_Json && m_Json->writeProjectFile(m_projectFile))
+        return true;
+    const QString message = m_CH ? tr("项目保存失败:") + m_projectFile : tr("Failed to save project: ") + m_projectFile;
+    qWarning().noquote() << message;
+    emit qmlLogShowSignal(message);
+    return false;
 }
 
 void ProjectControl::closeProject()

@@ -60,7 +60,9 @@ public:
     // Takes over a chosen folder and file (URLs or paths) without reading.
     Q_INVOKABLE void browseProject(QString path, QString file);
     Q_INVOKABLE void openProject(QString mfile);
-    Q_INVOKABLE void saveProject();
+    // Writes the project file; a failure is reported on qmlLogShowSignal and
+    // in the log, and gives false.
+    Q_INVOKABLE bool saveProject();
     // Deletes every page and record; the paths stay.
     Q_INVOKABLE void closeProject();
     Q_INVOKABLE void setDataSource(QString path, int index, int time);

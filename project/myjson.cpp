@@ -36,6 +36,8 @@ MyJson::ReadOutcome MyJson::readProjectFile(const QString &path)
         qDebug() << "project file" << path << "is damaged (" << parsed.problem << "), kept as"
                  << outcome.keptAs;
     }
+    for (const QString &member : qAsConst(parsed.ignored))
+        qWarning().noquote() << "project file" << path << "- read as empty:" << member;
     m_document = parsed.document;
 
     // The recording settings and table options start from this project's own,

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QStringList>
 
 #include <cmath>
 #include <limits>
@@ -12,47 +13,58 @@ namespace ProjectDocument {
 
 namespace {
 
-bool isAbsentOr(const QJsonObject &object, const QString &key, QJsonValue::Type type)
+// The Part reads a missing or mistyped member as empty, so a file whose
+// members are partly of the wrong JSON type still gives every valid cell,
+// group and part. Each dropped member is named in `ignored`.
+void keepObject(QJsonObject &object, const QString &key, QStringList &ignored)
 {
     const QJsonValue value = object.value(key);
-    return value.isUndefined() || value.type() == type;
+    if (value.isUndefined() || value.isObject())
+        return;
+    object.remove(key);
+    ignored << QStringLiteral("\"%1\" is not an object").arg(key);
 }
 
-bool isArrayOfObjects(const QJsonValue &value)
+void keepArrayOfObjects(QJsonObject &object, const QString &key, QStringList &ignored)
 {
+    const QJsonValue value = object.value(key);
     if (value.isUndefined())
-        return true;
-    if (!value.isArray())
-        return false;
+        return;
+    if (!value.isArray()) {
+        object.remove(key);
+        ignored << QStringLiteral("\"%1\" is not an array").arg(key);
+        return;
+    }
+    QJsonArray kept;
     const QJsonArray array = value.toArray();
     for (const QJsonValue element : array) {
-        if (!element.isObject())
-            return false;
+        if (element.isObject())
+            kept.append(element);
     }
-    return true;
+    if (kept.size() == array.size())
+        return;
+    object.insert(key, kept);
+    ignored << QStringLiteral("%1 element(s) of \"%2\" that are not objects").arg(array.size() - kept.size()).arg(key);
 }
 
-QString shapeProblem(const QJsonObject &document)
+QJsonObject readable(QJsonObject document, QStringList &ignored)
 {
-    if (!isAbsentOr(document, kParent, QJsonValue::Object))
-        return QStringLiteral("\"%1\" is not an object").arg(kParent);
-    const QJsonObject parent = document.value(kParent).toObject();
-    if (!isAbsentOr(parent, kControl, QJsonValue::Object))
-        return QStringLiteral("\"%1\" is not an object").arg(kControl);
-    const QJsonObject control = parent.value(kControl).toObject();
-    for (const QString &key : {kCellData, kGroupData}) {
-        if (!isArrayOfObjects(control.value(key)))
-            return QStringLiteral("\"%1\" is not an array of objects").arg(key);
+    keepObject(document, kParent, ignored);
+    if (document.contains(kParent)) {
+        QJsonObject parent = document.value(kParent).toObject();
+        keepObject(parent, kControl, ignored);
+        QJsonObject control = parent.value(kControl).toObject();
+        for (const QString &key : {kCellData, kGroupData})
+            keepArrayOfObjects(control, key, ignored);
+        if (parent.contains(kControl))
+            parent.insert(kControl, control);
+        document.insert(kParent, parent);
     }
-    for (const QString &key : {kTableParts, kPlanParts, kLinePlotParts}) {
-        if (!isArrayOfObjects(document.value(key)))
-            return QStringLiteral("\"%1\" is not an array of objects").arg(key);
-    }
-    for (const QString &key : {kSetting, kTableSet}) {
-        if (!isAbsentOr(document, key, QJsonValue::Object))
-            return QStringLiteral("\"%1\" is not an object").arg(key);
-    }
-    return QString();
+    for (const QString &key : {kTableParts, kPlanParts, kLinePlotParts})
+        keepArrayOfObjects(document, key, ignored);
+    for (const QString &key : {kSetting, kTableSet})
+        keepObject(document, key, ignored);
+    return document;
 }
 
 QJsonObject createdCell(int index, const QString &name, const QString &type, double minErr,
@@ -83,9 +95,7 @@ Parsed parse(const QByteArray &text)
         result.problem = QStringLiteral("the top level is not an object");
         return result;
     }
-    result.problem = shapeProblem(json.object());
-    if (!result.damaged())
-        result.document = json.object();
+    result.document = readable(json.object(), result.ignored);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 class QJsonValue;
 
@@ -26,13 +27,18 @@ struct Parsed
     QJsonObject document;
     // Why the text is not a usable project document; empty when it is.
     QString problem;
+    // Members of a usable document that had the wrong JSON type and were
+    // dropped, so they read as empty.
+    QStringList ignored;
 
     bool damaged() const { return !problem.isEmpty(); }
 };
 
-// Parses a project file. Text that is not JSON, not an object, or whose known
-// members have the wrong JSON type is damaged: writing over it would lose what
-// it holds, so the caller keeps it aside and gets an empty document.
+// Parses a project file. Text that is not JSON or not an object is damaged:
+// writing over it would lose what it holds, so the caller keeps it aside and
+// gets an empty document. In an object, a known member of the wrong JSON type
+// (or an element of a list that is not an object) is dropped and named in
+// `ignored`; everything else is kept.
 Parsed parse(const QByteArray &text);
 
 // UTF-8 JSON in the indented form of the Qt writer: sorted keys, four spaces.

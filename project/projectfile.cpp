@@ -19,6 +19,9 @@ bool readAll(const QString &path, QByteArray *content)
 bool writeSafely(const QString &path, const QByteArray &content)
 {
     QSaveFile file(path);
+    // A folder where no temporary file may be created, around a project file
+    // that may be written, still saves: in place, as before atomic saves.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "project file: cannot write" << path << file.errorString();
         return false;

@@ -13,7 +13,8 @@ namespace ProjectFile {
 bool readAll(const QString &path, QByteArray *content);
 
 // Replaces the file through a temporary file in the same folder: a save that
-// fails at any point leaves the previous file as it was.
+// fails at any point leaves the previous file as it was. In a folder that
+// takes no new file, a writable project file is written in place instead.
 bool writeSafely(const QString &path, const QByteArray &content);
 
 // Keeps a damaged file next to itself as "<file>.damaged-yyyyMMdd-hhmmss"

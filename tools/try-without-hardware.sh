@@ -77,6 +77,26 @@ cmake --build "$build" --target vornView hubsim serialsim -j"$(nproc)"
 mkdir -p "$work"
 cp "$build/app/vornView" "$work/vornView"
 
+# The simulated cells weigh tonnes, far past the bar chart's default axes
+# (2500 and 250 kg): a new trial project starts with axis adaptation on in its
+# main bar chart, so the bars mean something. A project of an earlier run is
+# kept as it is.
+project="$work/0_Project_source/VornView_Temp_Project/VornView_Temp_Project.VORNPRO"
+if [ ! -e "$project" ]; then
+    mkdir -p "$(dirname "$project")"
+    cat > "$project" <<'JSON'
+{
+    "WeightingControlParent": {"Number": 1, "WeightingControl": {"index": 1, "CELL DATA": [
+        {"pageId": 1, "index": 0, "name": "ALL LOAD", "type": "ALL LOAD",
+         "minErr": 0, "minWarn": 0, "maxWarn": 0, "maxErr": 0}]}},
+    "TableParts": [{"index": 0, "name": "Root", "CellList": [],
+        "allTotalData": 2500, "cellMaxData": 250, "gt1_checked": true, "mmb1_checked": true,
+        "oua1_checked": true, "wm1_checked": true, "checkBox_axisAdap_checked": true,
+        "horizontalSlider_value": 50}]
+}
+JSON
+fi
+
 # The serial port setting names the simulator's terminal link; every other
 # setting of an earlier run is kept.
 settings="$work/setting.ini"

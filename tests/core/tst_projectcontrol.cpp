@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +73,8 @@ private slots:
     void openDamagedFileKeepsItAside_data();
     void openDamagedFileKeepsItAside();
     void damagedFileThatCannotBeKeptAside();
+    void failedSaveIsReported_data();
+    void failedSaveIsReported();
     void savedClosedReopenedGivesBackTheSame();
     void closeLeavesNothingToFire();
     void languageFlagAndFactor();
@@ -330,6 +333,45 @@ void TestProjectControl::damagedFileThatCannotBeKeptAside()
     QCOMPARE(openSignal.count(), 1);
     QCOMPARE(readBytes(file), QByteArray("not json"));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"p.VORNPRO"});
+}
+
+void TestProjectControl::failedSaveIsReported_data()
+{
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("Chinese") << true << "项目保存失败:";
+    QTest::newRow("English") << false << "Failed to save project: ";
+}
+
+void TestProjectControl::failedSaveIsReported()
+{
+    QFETCH(bool, chinese);
+    QFETCH(QString, prefix);
+    m_control->creatProject(m_dir->path(), "p9", 1, "t", 0, 5000, 0, 4000);
+    const QString folder = m_control->projectPath();
+    const QString file = m_control->projectFile();
+    m_control->openProject(file);
+    m_control->setCH(chinese);
+    QSignalSpy log(m_control.get(), &ProjectControl::qmlLogShowSignal);
+    QVERIFY(m_control->saveProject());
+    QCOMPARE(log.count(), 0);
+
+    m_control->weightControl()->setName(1, 1, "renamed");
+    const QByteArray before = readBytes(file);
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    bool saved = true;
+    {
+        WithoutDacOverride unprivileged;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(prefix + file));
+        saved = m_control->saveProject();
+    }
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(!saved);
+    QCOMPARE(messages(log), QStringList{prefix + file});
+    QCOMPARE(readBytes(file), before);
 }
 
 void TestProjectControl::savedClosedReopenedGivesBackTheSame()

@@ -89,8 +89,9 @@ void exercise(const QByteArray &text)
 
     QJsonObject document = parsed.document;
     document.insert(ProjectDocument::kParent, written);
+    // What was read is a document whose every known member has its type.
     const ProjectDocument::Parsed again = ProjectDocument::parse(ProjectDocument::toText(document));
-    if (again.damaged())
+    if (again.damaged() || !again.ignored.isEmpty())
         std::abort();
 
     OwnedPages reloaded;

@@ -19,6 +19,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -152,8 +153,11 @@ private slots:
     void entriesOutsideTablesAreSkipped();
     void damagedFileIsKeptAside_data();
     void damagedFileIsKeptAside();
+    void mistypedMemberReadsAsEmpty_data();
+    void mistypedMemberReadsAsEmpty();
     void keptAsideNamesNeverCollide();
-    void saveIntoReadOnlyFolderKeepsOldFile();
+    void saveInPlaceOnlyWhereNoTemporaryFileFits_data();
+    void saveInPlaceOnlyWhereNoTemporaryFileFits();
     void interruptedSaveKeepsOldFile_data();
     void interruptedSaveKeepsOldFile();
     void settingsDoNotLeakBetweenProjects();
@@ -457,11 +461,6 @@ void TestMyJsonFile::damagedFileIsKeptAside_data()
     QTest::newRow("random bytes") << noise << "file";
     QTest::newRow("empty") << QByteArray() << "file";
     QTest::newRow("top level is an array") << QByteArray("[1, 2, 3]\n") << "file";
-    QTest::newRow("configuration is an array") << QByteArray(R"({"WeightingControlParent": []})") << "file";
-    QTest::newRow("cell data is an object") << projectText("{}") << "file";
-    QTest::newRow("cell entry is a number") << projectText(R"([{"pageId": 1, "index": 1}, 7])") << "file";
-    QTest::newRow("table parts is an object") << QByteArray(R"({"TableParts": {"index": 0}})") << "file";
-    QTest::newRow("setting is text") << QByteArray(R"({"Setting": "on"})") << "file";
     QTest::newRow("unreadable") << valid << "unreadable";
     QTest::newRow("folder in its place") << QByteArray() << "folder";
 }
@@ -512,6 +511,79 @@ void TestMyJsonFile::damagedFileIsKeptAside()
         QCOMPARE(readBytes(outcome.keptAs), content);
 }
 
+void TestMyJsonFile::mistypedMemberReadsAsEmpty_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<int>("tableParts");
+    QTest::addColumn<QString>("ignored");
+
+    const QByteArray cells = R"([{"pageId": 1, "index": 0, "name": "ALL LOAD"}, {"pageId": 1, "index": 1, "name": "a"}])";
+    const QByteArray group = R"({"index": 1002, "name": "g1"})";
+    const QByteArray part = R"({"index": 0, "name": "main", "CellList": []})";
+    const QByteArray configuration = R"("WeightingControlParent": {"WeightingControl": {"CELL DATA": )" + cells + "}}";
+    const QStringList both{"1.0", "1.1"};
+
+    QTest::newRow("setting is an array") << "{\"Setting\": [], " + configuration + "}" << both << 0 << 0
+                                         << R"(^"Setting" is not an object$)";
+    QTest::newRow("table set is text") << "{\"TableSet\": \"on\", " + configuration + "}" << both << 0 << 0
+                                       << R"(^"TableSet" is not an object$)";
+    QTest::newRow("configuration is an array") << QByteArray(R"({"WeightingControlParent": [], "TableParts": [)" + part + "]}")
+                                               << QStringList() << 0 << 1 << R"(^"WeightingControlParent" is not an object$)";
+    QTest::newRow("cell data is an object") << projectText("{}") << QStringList() << 0 << 0
+                                            << R"(^"CELL DATA" is not an array$)";
+    QTest::newRow("one cell entry is a number")
+        << projectText(R"([{"pageId": 1, "index": 0}, 7, {"pageId": 1, "index": 1}])") << both << 0 << 0
+        << R"(^1 element\(s\) of "CELL DATA" that are not objects$)";
+    QTest::newRow("one group entry is text") << projectText(cells, "[\"g\", " + group + "]") << both << 1 << 0
+                                             << R"(^1 element\(s\) of "GROUP DATA" that are not objects$)";
+    QTest::newRow("table parts is an object") << "{\"TableParts\": " + part + ", " + configuration + "}" << both << 0
+                                              << 0 << R"(^"TableParts" is not an array$)";
+    QTest::newRow("one table part is a number") << "{\"TableParts\": [3, " + part + "], " + configuration + "}" << both
+                                                << 0 << 1 << R"(^1 element\(s\) of "TableParts" that are not objects$)";
+}
+
+void TestMyJsonFile::mistypedMemberReadsAsEmpty()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, cells);
+    QFETCH(int, groups);
+    QFETCH(int, tableParts);
+    QFETCH(QString, ignored);
+    QVERIFY(writeBytes(m_file, content));
+
+    const ProjectDocument::Parsed parsed = ProjectDocument::parse(content);
+    QVERIFY(!parsed.damaged());
+    QCOMPARE(parsed.ignored.size(), 1);
+    QVERIFY2(QRegularExpression(ignored).match(parsed.ignored.first()).hasMatch(), qPrintable(parsed.ignored.first()));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^project file .* - read as empty: "));
+    const MyJson::ReadOutcome outcome = m_json->readProjectFile(m_file);
+    QVERIFY(!outcome.damaged);
+    QStringList loaded;
+    for (int p = 0; p < PageSource::PageCount; ++p) {
+        for (int i = 0; m_pages->page(p) && i < WeightingData::CellSlotCount; ++i) {
+            if (m_pages->page(p)->cell(i))
+                loaded << QStringLiteral("%1.%2").arg(p).arg(i);
+        }
+    }
+    QCOMPARE(loaded, cells);
+    int loadedGroups = 0;
+    for (int g = 1; m_pages->page(1) && g < WeightingData::GroupCount; ++g)
+        loadedGroups += m_pages->page(1)->group(g) ? 1 : 0;
+    QCOMPARE(loadedGroups, groups);
+    QCOMPARE(m_json->document().value("TableParts").toArray().size(), tableParts);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"p.VORNPRO"});
+
+    // The next save writes every known member in its own type.
+    QVERIFY(m_json->writeProjectFile(m_file));
+    const QJsonObject written = fileObject(m_file);
+    QVERIFY(written.value("Setting").isObject());
+    QVERIFY(written.value("TableSet").isObject());
+    QVERIFY(written.value("TableParts").isArray());
+}
+
 void TestMyJsonFile::keptAsideNamesNeverCollide()
 {
     const QString &file = m_file;
@@ -524,26 +596,54 @@ void TestMyJsonFile::keptAsideNamesNeverCollide()
     QCOMPARE(readBytes(file + ".damaged-20240506-070809-2"), QByteArray("second"));
 }
 
-void TestMyJsonFile::saveIntoReadOnlyFolderKeepsOldFile()
+void TestMyJsonFile::saveInPlaceOnlyWhereNoTemporaryFileFits_data()
 {
-    const QString folder = path("ro");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("writable folder: through a temporary file") << true << true << true << false;
+    QTest::newRow("folder takes no new file: in place") << false << true << true << true;
+    QTest::newRow("nothing writable: old file kept") << false << false << false << true;
+}
+
+void TestMyJsonFile::saveInPlaceOnlyWhereNoTemporaryFileFits()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, saved);
+    QFETCH(bool, inPlace);
+    const QString folder = path("f");
     const QString file = folder + "/p.VORNPRO";
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(m_json->createProjectFile(file, 1, QStringLiteral("t"), 0, 5000, 0, 4000));
     const QByteArray before = readBytes(file);
     QVERIFY(!m_json->readProjectFile(file).damaged);
     m_pages->page(1)->cell(1)->setName(QStringLiteral("renamed"));
+    struct stat original{};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &original), 0);
 
-    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    bool saved = true;
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    const QFileDevice::Permissions writable = readOnly | QFileDevice::WriteOwner;
+    QVERIFY(QFile::setPermissions(file, fileWritable ? writable : QFileDevice::ReadOwner));
+    QVERIFY(QFile::setPermissions(folder, folderWritable ? writable : readOnly));
+    bool written = !saved;
     {
         WithoutDacOverride unprivileged;
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: cannot write"));
-        saved = m_json->writeProjectFile(file);
+        if (!saved)
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^project file: cannot write"));
+        written = m_json->writeProjectFile(file);
     }
-    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    QVERIFY(!saved);
-    QCOMPARE(readBytes(file), before);
+    QVERIFY(QFile::setPermissions(folder, writable));
+    QVERIFY(QFile::setPermissions(file, writable));
+
+    QCOMPARE(written, saved);
+    QCOMPARE(readBytes(file).contains("renamed"), saved);
+    if (!saved)
+        QCOMPARE(readBytes(file), before);
+    struct stat after{};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
+    QCOMPARE(after.st_ino == original.st_ino, inPlace);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"p.VORNPRO"});
 }
 

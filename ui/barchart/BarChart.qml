@@ -12,6 +12,14 @@ Item {
     property int m_partIndex: 0
     property var workspace: null
     property var weightingControl1: null
+    // The project file the bars and the settings are loaded from and stored in.
+    required property var projectFile
+    // The alarm and warning colours of the bars.
+    property string underload_name3: "Purple"
+    property string overload_name4: "red"
+    property string underwarn_name7: "LightBlue"
+    property string overwarn_name8: "Orange"
+
     // The container whose save relay this chart follows.
     property var container: null
     property string unit: workspace ? workspace.m_uint : "KG"
@@ -30,10 +38,10 @@ Item {
         m_partIndex: barChart.m_partIndex
         controller: barChart.weightingControl1
         chartWidth: painter.width
-        underload_name3: mySettingForm.underload_name3
-        overload_name4: mySettingForm.overload_name4
-        underwarn_name7: mySettingForm.underwarn_name7
-        overwarn_name8: mySettingForm.overwarn_name8
+        underload_name3: barChart.underload_name3
+        overload_name4: barChart.overload_name4
+        underwarn_name7: barChart.underwarn_name7
+        overwarn_name8: barChart.overwarn_name8
         rect3_d: barChart.workspace ? barChart.workspace.rect3_d : 85
         rect4_d: barChart.workspace ? barChart.workspace.rect4_d : 85
         rect7_d: barChart.workspace ? barChart.workspace.rect7_d : 85
@@ -81,7 +89,7 @@ Item {
     MyMenuInfShowBarChart { id: infoMenu }
 
     Connections {
-        target: projectControl1.Json
+        target: barChart.projectFile
         function onUpLoadBarChartPartSetSignal(Partindex, allTotalData, cellMaxData, gt1_checked, mmb1_checked,
                                                oua1_checked, wm1_checked, checkBox_axisAdap_checked,
                                                horizontalSlider_value) {
@@ -114,16 +122,16 @@ Item {
     }
 
     function saveSettings() {
-        projectControl1.Json.saveBarChartPartSet(m_partIndex, rowModel.allTotalData, rowModel.cellMaxData,
-                                                 gt1_checked, mmb1_checked, oua1_checked, wm1_checked,
-                                                 rowModel.axisAdaptive, horizontalSlider_value)
+        projectFile.saveBarChartPartSet(m_partIndex, rowModel.allTotalData, rowModel.cellMaxData,
+                                        gt1_checked, mmb1_checked, oua1_checked, wm1_checked,
+                                        rowModel.axisAdaptive, horizontalSlider_value)
     }
 
     Component.onCompleted: {
         // A part starts with the total row, which its data replace.
         if (m_partIndex !== 0)
             rowModel.appendPlaceholder(1, 0, 0, "name")
-        rowModel.loadPlaceholders(projectControl1.Json)
-        projectControl1.Json.getBarChartPartSet(m_partIndex)
+        rowModel.loadPlaceholders(projectFile)
+        projectFile.getBarChartPartSet(m_partIndex)
     }
 }

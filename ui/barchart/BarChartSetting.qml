@@ -19,6 +19,13 @@ Popup {
     closePolicy: Popup.CloseOnEscape
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.5) }
 
+    // Typed values not applied with "设置" are dropped: the fields show the
+    // current maxima whenever the popup opens.
+    onAboutToShow: {
+        followAxis(axisX1, 1)
+        followAxis(axisX2, 2)
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
@@ -72,7 +79,6 @@ Popup {
                 enabled: !setting.adaptive
                 selectByMouse: true
                 validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
-                text: setting.rows ? String(setting.rows.allTotalData) : ""
                 onTextEdited: setting.capField(axisX1, 1)
             }
             Button {
@@ -90,7 +96,6 @@ Popup {
                 enabled: !setting.adaptive
                 selectByMouse: true
                 validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
-                text: setting.rows ? String(setting.rows.cellMaxData) : ""
                 onTextEdited: setting.capField(axisX2, 2)
             }
             Button {
@@ -135,9 +140,17 @@ Popup {
             field.text = String(value)
     }
 
-    // The field shows the axis maximum again, following it from now on.
     function applyField(field, axis) {
         rows.applyAxisField(axis, field.text)
-        field.text = Qt.binding(function() { return String(axis === 1 ? rows.allTotalData : rows.cellMaxData) })
+        followAxis(field, axis)
+    }
+
+    // The field shows the axis maximum, following it from now on.
+    function followAxis(field, axis) {
+        field.text = Qt.binding(function() {
+            if (!setting.rows)
+                return ""
+            return String(axis === 1 ? setting.rows.allTotalData : setting.rows.cellMaxData)
+        })
     }
 }

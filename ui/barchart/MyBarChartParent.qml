@@ -13,6 +13,14 @@ Item {
 
     property var workspace: null
     property var weightingControl1: null
+    // The project controller the table parts are registered with.
+    required property var projectControl
+    // The alarm and warning colours of the bars.
+    property string underload_name3: "Purple"
+    property string overload_name4: "red"
+    property string underwarn_name7: "LightBlue"
+    property string overwarn_name8: "Orange"
+
     property int currentPart: 0
     readonly property var currentChart: chartOf(currentPart)
     readonly property alias mainChart: mainChart
@@ -83,6 +91,11 @@ Item {
                 m_partIndex: 0
                 workspace: myBarChartParent.workspace
                 weightingControl1: myBarChartParent.weightingControl1
+                projectFile: myBarChartParent.projectControl.Json
+                underload_name3: myBarChartParent.underload_name3
+                overload_name4: myBarChartParent.overload_name4
+                underwarn_name7: myBarChartParent.underwarn_name7
+                overwarn_name8: myBarChartParent.overwarn_name8
                 container: myBarChartParent
             }
             Repeater {
@@ -95,6 +108,11 @@ Item {
                     m_partIndex: number
                     workspace: myBarChartParent.workspace
                     weightingControl1: myBarChartParent.weightingControl1
+                    projectFile: myBarChartParent.projectControl.Json
+                    underload_name3: myBarChartParent.underload_name3
+                    overload_name4: myBarChartParent.overload_name4
+                    underwarn_name7: myBarChartParent.underwarn_name7
+                    overwarn_name8: myBarChartParent.overwarn_name8
                     container: myBarChartParent
                 }
             }
@@ -144,9 +162,9 @@ Item {
     // Table parts are registered in tab order, the main part first, before
     // anything is stored under their numbers.
     function saveParts() {
-        projectControl1.saveTableParts(0, qsTr("主区"))
+        projectControl.saveTableParts(0, qsTr("主区"))
         for (var i = 0; i < partList.count; ++i)
-            projectControl1.saveTableParts(partList.get(i).number, partList.get(i).name)
+            projectControl.saveTableParts(partList.get(i).number, partList.get(i).name)
         saveProjectSignal()
     }
 }

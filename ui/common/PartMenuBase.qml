@@ -64,7 +64,6 @@ MenuBar {
                     text: partMenuBar.createCaption
                     font.family: createPartMenu.font.family
                     font.pixelSize: createPartMenu.font.pixelSize
-                    font.capitalization: Font.MixedCase
                     onClicked: partMenuBar.createPart()
                 }
             }

@@ -12,6 +12,10 @@ Popup {
     objectName: "mySystemSetting"
 
     property Item workspace: null
+    // The project page: the shared settings this popup edits, its controller
+    // and the way back to it.
+    required property Item projectPage
+    readonly property var projectControl: projectPage.projectControl
     property var weightingControl1: null
     // The main table's rows: the recording line is taken from them.
     property TableRowModel mainTableRows: null
@@ -69,7 +73,7 @@ Popup {
 
     DisplayCommand {
         id: displayCommand
-        digitDisplay: mySettingForm.sendData
+        digitDisplay: mySystemSetting.projectPage.sendData
         onCommandChanged: mySystemSetting.sendDisplayCommand()
     }
 
@@ -88,7 +92,7 @@ Popup {
         id: sampler
         rows: mySystemSetting.mainTableRows
         recorder: mySystemSetting.weightingControl1 ? mySystemSetting.weightingControl1.Comm.dataSave : null
-        conFactor: mySettingForm.conFactor
+        conFactor: mySystemSetting.projectPage.conFactor
     }
 
     AlarmSoundPlayback {
@@ -132,7 +136,7 @@ Popup {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: mySystemSetting.projectControl.Json
         function onUpLoadSetPartSetSignal(saveStartBool, saveTimeIndex, mediaOpen) {
             mySystemSetting.applyStoredSettings(saveStartBool, saveTimeIndex, mediaOpen)
         }
@@ -145,6 +149,7 @@ Popup {
 
     contentItem: SystemSettingForm {
         page: mySystemSetting
+        projectPage: mySystemSetting.projectPage
     }
 
     function sendDisplayCommand() {
@@ -155,7 +160,7 @@ Popup {
     }
 
     function setDigitDisplay(on) {
-        mySettingForm.sendData = on
+        projectPage.sendData = on
     }
 
     function toggleShownValue() {
@@ -173,37 +178,25 @@ Popup {
     function changeLanguage(chinese) {
         playback.pauseForLanguageChange()
         language_ch = chinese
-        var width = mainWindow.width
-        var height = mainWindow.height
-        projectControl1.CH = chinese
-        qmlLanguage.setLanguage(chinese ? 1 : 0)
-        mySettingForm.lanuage = chinese
-        mainWindow.width = width
-        mainWindow.height = height
-        mySettingForm.languageChangeSignal(chinese)
+        projectPage.applyLanguage(chinese)
+        projectPage.languageChangeSignal(chinese)
         button_clearLog_l = !button_clearLog_l
     }
 
     function applyLanguage() {
-        var width = mainWindow.width
-        var height = mainWindow.height
-        language_ch = mySettingForm.lanuage
-        qmlLanguage.setLanguage(language_ch ? 1 : 0)
-        projectControl1.CH = language_ch
-        mySettingForm.lanuage = language_ch
-        mainWindow.width = width
-        mainWindow.height = height
+        language_ch = projectPage.lanuage
+        projectPage.applyLanguage(language_ch)
     }
 
     function chooseUnit(unit) {
         displayUnit.unit = unit
-        mySettingForm.uint = displayUnit.unit
+        projectPage.uint = displayUnit.unit
         applyConFactor(displayUnit.conFactor)
     }
 
     function applyConFactor(factor) {
-        mySettingForm.conFactor = factor
-        projectControl1.conFactor = factor
+        projectPage.conFactor = factor
+        projectControl.conFactor = factor
     }
 
     // Every edit of the field that leaves a port from 1 to 65535 goes to
@@ -212,19 +205,19 @@ Popup {
         var port = receivePortValidator.port(text)
         if (port === 0)
             return
-        mySettingForm.m_rPort = port
-        weightingControl1.Comm.setUdpSetting(mySettingForm.m_ipAddr, port, mySettingForm.m_tPort)
+        projectPage.m_rPort = port
+        weightingControl1.Comm.setUdpSetting(projectPage.m_ipAddr, port, projectPage.m_tPort)
         receivePortApplied(port)
     }
 
     function openColorDialog(target) {
         colorDialog.target = target
-        colorDialog.currentColor = mySettingForm[target]
+        colorDialog.currentColor = projectPage[target]
         colorDialog.open()
     }
 
     function setStateColor(target, color) {
-        mySettingForm[target] = color.toString()
+        projectPage[target] = color.toString()
         systemccolorSignal()
     }
 
@@ -235,8 +228,8 @@ Popup {
     }
 
     function chooseProjectFolder() {
-        projectControl1.checkPermissions()
-        mySettingForm.openFolderDialog()
+        projectControl.checkPermissions()
+        projectPage.openFolderDialog()
     }
 
     function saveAndBroadcast() {
@@ -252,13 +245,13 @@ Popup {
     // "重选项目" shows the current-project row, "新建项目" the project-name row.
     function leaveWorkspace(showProjectRow) {
         sampler.m_saveCreat = true
-        mySettingForm.returnToProjectPage(showProjectRow)
+        projectPage.returnToProjectPage(showProjectRow)
     }
 
     // Values the project stores are applied; a project that stores none keeps
     // the page's initial ones (sound on, 1 s, not recording).
     function applyStoredSettings(saveStartBool, saveTimeIndex, mediaOpen) {
-        var stored = projectControl1.Json.setPartKeys()
+        var stored = projectControl.Json.setPartKeys()
         if (stored.indexOf("saveTimeIndex") >= 0)
             sampler.restoreRateIndex(saveTimeIndex)
         if (stored.indexOf("mediaOpen") >= 0)
@@ -272,11 +265,12 @@ Popup {
     }
 
     Component.onCompleted: {
-        projectJson = projectControl1.Json
+        projectJson = projectControl.Json
         applyLanguage()
-        displayUnit.unit = mySettingForm.uint
-        applyConFactor(displayUnit.factorFor(mySettingForm.uint))
-        projectControl1.Json.getSetPart()
+        // An empty or unknown stored unit reads as the default unit, on the
+        // page, in the unit label of every view and in the factor alike.
+        chooseUnit(projectPage.uint)
+        projectControl.Json.getSetPart()
     }
 
     Component.onDestruction: saveSettings()

@@ -11,7 +11,6 @@ Button {
     bottomInset: 0
     font.family: "Microsoft YaHei"
     font.pixelSize: 13
-    font.capitalization: Font.MixedCase
     leftPadding: 6
     rightPadding: 6
     icon.source: picture

@@ -11,7 +11,6 @@ Button {
     bottomInset: 0
     font.family: "Microsoft YaHei"
     font.pixelSize: 13
-    font.capitalization: Font.MixedCase
     background: Rectangle {
         color: control.stateColor
         border.color: control.hovered ? "#05033f" : "#c3ccda"

@@ -6,6 +6,8 @@ import QtQuick.Layouts 1.15
 ColumnLayout {
     id: form
     property var page: null
+    // The project page whose shared settings the rows show.
+    required property Item projectPage
     readonly property bool chinese: page ? page.language_ch : true
 
     spacing: 0
@@ -52,7 +54,7 @@ ColumnLayout {
             Layout.preferredHeight: 36
             objectName: "digitDisplaySwitch"
             text: qsTranslate("MySystemSetting", "数码管显示")
-            checked: mySettingForm.sendData
+            checked: form.projectPage.sendData
             onToggled: form.page.setDigitDisplay(checked)
         }
         SettingButton {
@@ -149,7 +151,7 @@ ColumnLayout {
             validator: form.page.portValidator
             inputMethodHints: Qt.ImhDigitsOnly
             onTextEdited: form.page.editReceivePort(text)
-            Component.onCompleted: text = String(mySettingForm.m_rPort)
+            Component.onCompleted: text = String(form.projectPage.m_rPort)
         }
     }
 
@@ -164,25 +166,25 @@ ColumnLayout {
         StateColorButton {
             objectName: "underAlarmColorButton"
             text: qsTranslate("MySystemSetting", "超轻报警")
-            stateColor: mySettingForm.underload_name3
+            stateColor: form.projectPage.underload_name3
             onClicked: form.page.openColorDialog("underload_name3")
         }
         StateColorButton {
             objectName: "overAlarmColorButton"
             text: qsTranslate("MySystemSetting", "超重报警")
-            stateColor: mySettingForm.overload_name4
+            stateColor: form.projectPage.overload_name4
             onClicked: form.page.openColorDialog("overload_name4")
         }
         StateColorButton {
             objectName: "underWarnColorButton"
             text: qsTranslate("MySystemSetting", "超轻警告")
-            stateColor: mySettingForm.underwarn_name7
+            stateColor: form.projectPage.underwarn_name7
             onClicked: form.page.openColorDialog("underwarn_name7")
         }
         StateColorButton {
             objectName: "overWarnColorButton"
             text: qsTranslate("MySystemSetting", "超重警告")
-            stateColor: mySettingForm.overwarn_name8
+            stateColor: form.projectPage.overwarn_name8
             onClicked: form.page.openColorDialog("overwarn_name8")
         }
     }
@@ -229,7 +231,7 @@ ColumnLayout {
             spacing: 8
             SettingButton {
                 objectName: "projectFolderButton"
-                visible: mySettingForm.windowsBool
+                visible: form.projectPage.windowsBool
                 text: qsTranslate("MySystemSetting", "设置文件存储目录:")
                 onClicked: form.page.chooseProjectFolder()
             }
@@ -247,7 +249,7 @@ ColumnLayout {
         Label {
             objectName: "projectFolderLabel"
             Layout.fillWidth: true
-            text: mySettingForm.m_folder
+            text: form.projectPage.m_folder
             font.pixelSize: 12
             elide: Text.ElideLeft
         }

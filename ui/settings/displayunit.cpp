@@ -9,9 +9,7 @@ double DisplayUnit::factorOf(const QString &unit)
 
 QString DisplayUnit::shownUnit(const QString &stored)
 {
-    if (stored.isEmpty() || stored == QLatin1String("LB"))
-        return QStringLiteral("LB");
-    return QStringLiteral("KG");
+    return stored == QLatin1String("LB") ? QStringLiteral("LB") : QStringLiteral("KG");
 }
 
 void DisplayUnit::setUnit(const QString &unit)

@@ -23,10 +23,9 @@ public:
 
     // "KG" → 1, "LB" → 2.20462262185; anything else counts as kilograms.
     static double factorOf(const QString &unit);
-    // The unit shown for the project page's stored unit: "LB" when nothing is
-    // stored, the stored "KG" or "LB" otherwise, "KG" for anything else.
+    // The unit shown for the project page's stored unit: "LB" when "LB" is
+    // stored, the default "KG" for anything else, nothing stored included.
     static QString shownUnit(const QString &stored);
-    Q_INVOKABLE double factorFor(const QString &unit) const { return factorOf(unit); }
 
     QString unit() const { return m_unit; }
     // Takes the project page's stored unit through shownUnit().

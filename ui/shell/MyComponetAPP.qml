@@ -11,13 +11,21 @@ Item {
     objectName: "workspace"
     anchors.fill: parent
 
+    // The project page that built this workspace: its settings and its
+    // project controller.
+    required property Item projectPage
+    readonly property var projectControl: projectPage.projectControl
     property var weightingControl1: null
-    property string m_uint: mySettingForm.uint
+    property string m_uint: projectPage.uint
     property bool display: true
     property bool clearLog: false
     property bool settingsVisible: false
-    property int languagel: mySettingForm.lanuage ? 1 : 0
+    property int languagel: projectPage.lanuage ? 1 : 0
     property bool tip_sound: false
+    // An alarm requested while another tab was shown: the information tab
+    // flashes until the page has been seen. One raised while the page was on
+    // screen has been seen already.
+    property bool alarmUnseen: false
     // Table column switches: 85 shown, 84 hidden.
     property int rect3_d: 85
     property int rect4_d: 85
@@ -60,7 +68,7 @@ Item {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: myComponetAPP.projectControl.Json
         function onUpLoadTableSetPartSetSignal(rect3, rect4, rect7, rect8, rect10, rect5, rect6) {
             myComponetAPP.takeSwitch("rect3_d", rect3)
             myComponetAPP.takeSwitch("rect4_d", rect4)
@@ -91,7 +99,7 @@ Item {
 
                 WorkspaceTab {
                     text: qsTr("提示信息")
-                    flashing: myComponetAPP.tip_sound && tabBar.currentIndex !== 0
+                    flashing: myComponetAPP.alarmUnseen && tabBar.currentIndex !== 0
                 }
                 WorkspaceTab { text: qsTr("数据表") }
                 WorkspaceTab { text: qsTr("条形图") }
@@ -148,24 +156,36 @@ Item {
             TestPage {
                 id: testPage
                 workspace: myComponetAPP
+                projectPage: myComponetAPP.projectPage
                 weightingControl1: myComponetAPP.weightingControl1
                 onLogShown: scanRule.singleLogShow(st, str)
             }
             MyTableParent {
                 id: myTableParent
                 workspace: myComponetAPP
+                projectControl: myComponetAPP.projectControl
+                language_ch: myComponetAPP.languagel === 1
+                underload_name3: myComponetAPP.projectPage.underload_name3
+                overload_name4: myComponetAPP.projectPage.overload_name4
+                underwarn_name7: myComponetAPP.projectPage.underwarn_name7
+                overwarn_name8: myComponetAPP.projectPage.overwarn_name8
                 weightingControl1: myComponetAPP.weightingControl1
                 barChartParent: myBarChartParent
-                projectPage: mySettingForm
+                projectPage: myComponetAPP.projectPage
             }
             MyBarChartParent {
                 id: myBarChartParent
                 workspace: myComponetAPP
+                projectControl: myComponetAPP.projectControl
+                underload_name3: myComponetAPP.projectPage.underload_name3
+                overload_name4: myComponetAPP.projectPage.overload_name4
+                underwarn_name7: myComponetAPP.projectPage.underwarn_name7
+                overwarn_name8: myComponetAPP.projectPage.overwarn_name8
                 weightingControl1: myComponetAPP.weightingControl1
             }
             PlanParent {
                 id: planParent
-                json: projectControl1.Json
+                json: myComponetAPP.projectControl.Json
                 weightingControl1: myComponetAPP.weightingControl1
                 tableView: myTableParent
                 saveBroadcast: testPage
@@ -179,7 +199,7 @@ Item {
                 workspace: myComponetAPP
                 savePage: testPage
                 weightingControl1: myComponetAPP.weightingControl1
-                json: projectControl1.Json
+                json: myComponetAPP.projectControl.Json
                 mainTableRows: myTableParent.mainTable.rows
                 recorder: myComponetAPP.weightingControl1 ? myComponetAPP.weightingControl1.Comm.dataSave : null
                 chinese: myComponetAPP.languagel === 1
@@ -230,6 +250,7 @@ Item {
     MySystemSetting {
         id: systemSetting
         workspace: myComponetAPP
+        projectPage: myComponetAPP.projectPage
         weightingControl1: myComponetAPP.weightingControl1
         mainTableRows: myTableParent.mainTable.rows
     }
@@ -243,11 +264,10 @@ Item {
         title: qsTr("退出应用")
         standardButtons: Dialog.Yes | Dialog.No
         Label { text: qsTr("请确认是否退出应用") }
-        onAccepted: {
-            myComponetAPP.saveProject()
-            Qt.quit()
-        }
+        onAccepted: myComponetAPP.projectPage.saveAndQuit()
     }
+
+    onTip_soundChanged: alarmUnseen = tip_sound && tabBar.currentIndex !== 0
 
     // An alarm flashes the information tab until the page has been seen.
     Timer {
@@ -289,14 +309,15 @@ Item {
 
     // The save broadcast: the stored parts are emptied, every view and the
     // settings page store theirs again, and the project file is written.
+    // False when the file could not be written.
     function saveProject() {
-        projectControl1.Json.clearParts()
+        projectControl.Json.clearParts()
         testPage.saveProjectSignal()
-        projectControl1.saveProject()
+        return projectControl.saveProject()
     }
 
     Component.onCompleted: {
-        projectControl1.Json.getTableSetPart()
+        projectControl.Json.getTableSetPart()
         tabBar.currentIndex = 1
     }
 }

@@ -40,6 +40,10 @@ Item {
     property bool projectNameRowShown: true
     property bool projectRowShown: true
 
+    // The window this page fills, and the area the workspace is built in.
+    required property ApplicationWindow appWindow
+    required property Item workspaceArea
+
     property alias m_folder: folderDialog.m_folder
     readonly property alias projectControl: projectControl1
     readonly property alias recentProjects: recentList
@@ -249,13 +253,14 @@ Item {
     // handed out by an invokable method becomes the JavaScript engine's, and
     // its garbage collector would delete the controller under the project.
     function buildWorkspace() {
-        workspace = workspaceComponent.createObject(rec_app, {
+        workspace = workspaceComponent.createObject(workspaceArea, {
+            "projectPage": mySettingForm,
             "weightingControl1": projectControl1.weightControl,
             "clearLog": clearLog
         })
         clearLog = false
         visible = false
-        rec_app.visible = true
+        workspaceArea.visible = true
     }
 
     // The workspace closes the project before it goes, while its views can
@@ -272,12 +277,33 @@ Item {
         projectRowShown = showProjectRow
         projectNameRowShown = !showProjectRow
         visible = true
-        rec_app.visible = false
+        workspaceArea.visible = false
         if (workspace) {
             releaseWorkspace()
             workspace.destroy()
             workspace = null
         }
+    }
+
+    // A new language retranslates the whole interface; the window keeps the
+    // size it has.
+    function applyLanguage(chinese) {
+        var width = appWindow.width
+        var height = appWindow.height
+        projectControl1.CH = chinese
+        qmlLanguage.setLanguage(chinese ? 1 : 0)
+        lanuage = chinese
+        appWindow.width = width
+        appWindow.height = height
+    }
+
+    // Leaving the program (the exit dialog's "Yes", closing the window, a
+    // logout or service stop): the open project is saved first. A failed save
+    // has been reported in the messages and the log; the program still ends,
+    // with a failure status.
+    function saveAndQuit() {
+        var saved = workspace ? workspace.saveProject() : true
+        Qt.exit(saved ? 0 : 1)
     }
 
     Component {

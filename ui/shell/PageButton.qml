@@ -5,7 +5,6 @@ import QtQuick.Controls 2.15
 Button {
     id: control
     font.pixelSize: 15
-    font.capitalization: Font.MixedCase
     leftPadding: 8
     rightPadding: 8
     background: Rectangle {

@@ -11,10 +11,13 @@ Item {
     objectName: "testPage"
 
     property Item workspace: null
+    // The project page: its version texts, its language and its controller.
+    required property Item projectPage
+    readonly property var projectControl: projectPage.projectControl
     property var weightingControl1: null
     readonly property alias log: logView.textArea
     property alias logText: logBuffer.text
-    property bool language_ch: mySettingForm.lanuage
+    property bool language_ch: projectPage.lanuage
     readonly property int udpConnectl_H: hubMask.high
     readonly property int udpConnectl_L: hubMask.low
     property bool projectLeft: false
@@ -46,7 +49,7 @@ Item {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: testPage.projectControl.Json
         function onUpLoadSetPart2SetSignal(log) {
             if (log !== "")
                 logBuffer.text = log
@@ -56,7 +59,13 @@ Item {
     // The log and the switches go into the project with every save, so the
     // file written by the save holds them.
     onSaveProjectSignal: storeLogAndSwitches()
-    onLanguage_chChanged: logBuffer.clear()
+
+    // Every language choice on the settings page empties the log, the
+    // current language chosen again included.
+    Connections {
+        target: testPage.workspace ? testPage.workspace.systemSetting : null
+        function onButton_clearLog_lChanged() { logBuffer.clear() }
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -72,9 +81,9 @@ Item {
             font.family: "Microsoft YaHei"
             font.pixelSize: 20
             background: Rectangle { color: "#f6f8fb"; border.color: "#c3ccda" }
-            text: qsTr("软件:") + mySettingForm.versionNumber + "\n"
-                  + qsTr("日期:") + mySettingForm.developmentDate + "\n"
-                  + qsTr("公司:") + mySettingForm.companyName
+            text: qsTr("软件:") + testPage.projectPage.versionNumber + "\n"
+                  + qsTr("日期:") + testPage.projectPage.developmentDate + "\n"
+                  + qsTr("公司:") + testPage.projectPage.companyName
         }
 
         Label {
@@ -121,7 +130,6 @@ Item {
                 text: qsTr("清理提示信息")
                 font.family: "Microsoft YaHei"
                 font.pixelSize: 14
-                font.capitalization: Font.MixedCase
                 icon.source: "qrc:/pic/clearpic.png"
                 icon.color: "transparent"
                 icon.width: 20
@@ -162,25 +170,16 @@ Item {
     }
 
     function storeLogAndSwitches() {
-        projectControl1.Json.saveSetParts2(logBuffer.text)
+        projectControl.Json.saveSetParts2(logBuffer.text)
         if (workspace)
-            projectControl1.Json.saveTableSetParts(workspace.rect3_d, workspace.rect4_d, workspace.rect7_d,
-                                                   workspace.rect8_d, workspace.rect10_d, workspace.rect5_d,
-                                                   workspace.rect6_d)
-    }
-
-    function applyLanguage() {
-        var width = mainWindow.width
-        var height = mainWindow.height
-        qmlLanguage.setLanguage(language_ch ? 1 : 0)
-        projectControl1.CH = language_ch
-        mainWindow.width = width
-        mainWindow.height = height
+            projectControl.Json.saveTableSetParts(workspace.rect3_d, workspace.rect4_d, workspace.rect7_d,
+                                                  workspace.rect8_d, workspace.rect10_d, workspace.rect5_d,
+                                                  workspace.rect6_d)
     }
 
     Component.onCompleted: {
-        projectControl1.Json.getSetPart()
-        applyLanguage()
+        projectControl.Json.getSetPart()
+        projectPage.applyLanguage(language_ch)
         if (workspace && workspace.clearLog)
             logBuffer.clear()
         weightingControl1.scanOnlineDevice()
@@ -196,7 +195,7 @@ Item {
             return
         projectLeft = true
         storeLogAndSwitches()
-        projectControl1.closeProject()
+        projectControl.closeProject()
         weightingControl1.bleComm.closeProjectToBle()
     }
 

@@ -13,7 +13,6 @@ TabButton {
     height: parent ? parent.height : 50
     font.family: "Microsoft YaHei"
     font.pointSize: 12
-    font.capitalization: Font.MixedCase
 
     contentItem: Text {
         text: tab.text

@@ -11,6 +11,12 @@ ApplicationWindow {
     width: 1280
     height: 800
     title: qsTr("vornView")
+    // The Material style writes button, tab and dialog button captions in
+    // capitals; here every caption and part name shows as written.
+    font.capitalization: Font.MixedCase
+
+    // Handed over by the program: a logout, a service stop or Ctrl+C.
+    property QtObject terminationSignals: null
 
     // The window's geometry survives a restart. The shown state is remembered
     // only while the window is on screen: closing hides the window, and a
@@ -25,6 +31,9 @@ ApplicationWindow {
         property alias flags: mainWindow.flags
         property int visibility: Window.Maximized
     }
+
+    // Closing the window leaves the way the exit dialog's "Yes" does.
+    onClosing: mySettingSet.saveAndQuit()
 
     onVisibilityChanged: {
         if (visibility === Window.Windowed || visibility === Window.Maximized
@@ -49,8 +58,15 @@ ApplicationWindow {
         visible: false
     }
 
+    Connections {
+        target: mainWindow.terminationSignals
+        function onTerminationRequested() { mySettingSet.saveAndQuit() }
+    }
+
     MySetting {
         id: mySettingSet
         anchors.fill: parent
+        appWindow: mainWindow
+        workspaceArea: rec_app
     }
 }

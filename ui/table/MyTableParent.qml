@@ -12,7 +12,16 @@ Item {
 
     property var workspace: null
     property var weightingControl1: null
-    // The bar chart container; its parts are the twins of the table parts.
+    // The project controller: the parts are read from and registered with
+    // its project file.
+    required property var projectControl
+    property bool language_ch: true
+    // The alarm and warning colours of the rows.
+    property string underload_name3: "Purple"
+    property string overload_name4: "red"
+    property string underwarn_name7: "LightBlue"
+    property string overwarn_name8: "Orange"
+    // The bar chart container; its twins follow the table parts.
     property MyBarChartParent barChartParent: null
     // The project page: percentages, the percentage switch, the language.
     property var projectPage: null
@@ -70,7 +79,7 @@ Item {
     }
 
     Connections {
-        target: projectControl1.Json
+        target: myTableParent.projectControl.Json
         function onUpLoadTablePartSignal(index, name) { myTableParent.createPart(name, index) }
     }
 
@@ -112,7 +121,7 @@ Item {
                     MyPartMenu {
                         id: partMenu
                         visible: false
-                        language_ch: mySettingForm.lanuage
+                        language_ch: myTableParent.language_ch
                         onCreatePartSignal: myTableParent.createPart(name)
                     }
                 }
@@ -178,6 +187,11 @@ Item {
                 m_partIndex: 0
                 workspace: myTableParent.workspace
                 weightingControl1: myTableParent.weightingControl1
+                projectFile: myTableParent.projectControl.Json
+                underload_name3: myTableParent.underload_name3
+                overload_name4: myTableParent.overload_name4
+                underwarn_name7: myTableParent.underwarn_name7
+                overwarn_name8: myTableParent.overwarn_name8
                 multiSelect: controls.multiSelect
                 chartRows: myTableParent.barChartParent ? myTableParent.barChartParent.mainChart.rows : null
                 thresholds: percentThresholds
@@ -194,6 +208,11 @@ Item {
                     m_partIndex: number
                     workspace: myTableParent.workspace
                     weightingControl1: myTableParent.weightingControl1
+                    projectFile: myTableParent.projectControl.Json
+                    underload_name3: myTableParent.underload_name3
+                    overload_name4: myTableParent.overload_name4
+                    underwarn_name7: myTableParent.underwarn_name7
+                    overwarn_name8: myTableParent.overwarn_name8
                     multiSelect: controls.multiSelect
                     projectPage: myTableParent.projectPage
                     onSettingsShown: myTableParent.setConfiguring(open)
@@ -255,7 +274,7 @@ Item {
             pool.release(number)
             if (barChartParent)
                 barChartParent.deletePart(number)
-            projectControl1.Json.removeTablePart(number)
+            projectControl.Json.removeTablePart(number)
             tablepartCreatSignal(number)
             return
         }
@@ -310,5 +329,5 @@ Item {
             partTables.itemAt(j).saveRows()
     }
 
-    Component.onCompleted: projectControl1.readTableParts()
+    Component.onCompleted: projectControl.readTableParts()
 }

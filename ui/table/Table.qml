@@ -12,6 +12,13 @@ Item {
     property int m_partIndex: 0
     property var workspace: null
     property var weightingControl1: null
+    // The project file the rows are loaded from and stored in.
+    required property var projectFile
+    // The alarm and warning colours of the rows.
+    property string underload_name3: "Purple"
+    property string overload_name4: "red"
+    property string underwarn_name7: "LightBlue"
+    property string overwarn_name8: "Orange"
     property bool multiSelect: false
     property string unit: workspace ? workspace.m_uint : "KG"
     // The rows of the twin bar chart part; both follow one order.
@@ -34,10 +41,10 @@ Item {
         id: rowModel
         m_partIndex: table.m_partIndex
         controller: table.weightingControl1
-        underload_name3: mySettingForm.underload_name3
-        overload_name4: mySettingForm.overload_name4
-        underwarn_name7: mySettingForm.underwarn_name7
-        overwarn_name8: mySettingForm.overwarn_name8
+        underload_name3: table.underload_name3
+        overload_name4: table.overload_name4
+        underwarn_name7: table.underwarn_name7
+        overwarn_name8: table.overwarn_name8
         rect3_d: table.workspace ? table.workspace.rect3_d : 85
         rect4_d: table.workspace ? table.workspace.rect4_d : 85
         rect7_d: table.workspace ? table.workspace.rect7_d : 85
@@ -105,7 +112,7 @@ Item {
         thresholds: table.thresholds
         workspace: table.workspace
         projectPage: table.projectPage
-        json: projectControl1.Json
+        json: table.projectFile
         onOpened: table.settingsShown(true)
         onClosed: table.settingsShown(false)
     }
@@ -148,13 +155,13 @@ Item {
     }
 
     function saveRows() {
-        rowModel.saveRows(projectControl1.Json)
+        rowModel.saveRows(projectFile)
     }
 
     Component.onCompleted: {
         // A part starts with the total row, which its data replace.
         if (m_partIndex !== 0)
             rowModel.appendPlaceholder(1, 0, 0, "name")
-        rowModel.loadPlaceholders(projectControl1.Json)
+        rowModel.loadPlaceholders(projectFile)
     }
 }

@@ -318,6 +318,14 @@
         <source>Project file is damaged and was opened as an empty project; no copy of the damaged file could be kept;</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>项目保存失败:</source>
+        <translation>Failed to save project: </translation>
+    </message>
+    <message>
+        <source>Failed to save project: </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

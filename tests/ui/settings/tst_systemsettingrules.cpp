@@ -169,7 +169,7 @@ void TestSystemSettingRules::unitFactor_data()
 
     QTest::newRow("KG") << "KG" << "KG" << 1.0 << 0;
     QTest::newRow("LB") << "LB" << "LB" << 2.20462262185 << 1;
-    QTest::newRow("nothing stored shows LB") << "" << "LB" << 2.20462262185 << 1;
+    QTest::newRow("nothing stored reads as KG") << "" << "KG" << 1.0 << 0;
     QTest::newRow("unknown counts as KG") << "kg" << "KG" << 1.0 << 0;
 }
 

@@ -54,6 +54,25 @@ TestCase {
         return rows
     }
 
+    function test_axisFieldsShowTheMaximaWhenOpened() {
+        var popup = charts().settingsPopup
+        program.workspace().currentView = 2
+        program.workspace().barChartSetSignal()
+        tryVerify(function() { return popup.opened }, 2000)
+        var field = findChild(popup.contentItem, "axisX2Field")
+        field.text = "12345"
+        mouseClick(findChild(popup.contentItem, "barChartSettingClose"))
+        tryVerify(function() { return !popup.visible }, 2000)
+        charts().mainChart.rows.applyAxisField(2, "480")
+
+        program.workspace().barChartSetSignal()
+        tryVerify(function() { return popup.opened }, 2000)
+        compare(field.text, "480")
+        compare(findChild(popup.contentItem, "axisX1Field").text, String(charts().mainChart.rows.allTotalData))
+        mouseClick(findChild(popup.contentItem, "barChartSettingClose"))
+        tryVerify(function() { return !popup.visible }, 2000)
+    }
+
     function test_barsAppearForPublishedCells() {
         var rows = feedCells()
         compare(keysOf(rows)[0], "1.0")

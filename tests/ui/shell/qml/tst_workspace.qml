@@ -91,9 +91,9 @@ TestCase {
         program.weighing().qmlLogShowSignal("INF", "a line before the switch")
         verify(info.log.text.length > 0)
 
-        // What the settings page does on a language choice.
-        page.lanuage = true
-        qmlLanguage.setLanguage(1)
+        var settings = program.workspace().systemSetting
+        settings.changeLanguage(true)
+        compare(page.lanuage, true)
         compare(tabs.itemAt(1).text, "数据表")
         compare(tabs.itemAt(0).text, "提示信息")
         compare(caption.text, "主控连接状态:")
@@ -101,13 +101,39 @@ TestCase {
         compare(info.log.text, "")
 
         program.weighing().qmlLogShowSignal("INF", "a line in Chinese mode")
-        page.lanuage = false
-        qmlLanguage.setLanguage(0)
+        settings.changeLanguage(false)
+        compare(page.lanuage, false)
         compare(tabs.itemAt(1).text, "Table")
         compare(tabs.itemAt(0).text, "InfoTip")
         compare(caption.text, "Master Control Connection Status:")
         compare(findChild(program.workspace(), "zoneButton").text, "Hide Zone")
         compare(info.log.text, "")
+
+        // Choosing the language shown already clears the log all the same.
+        program.weighing().qmlLogShowSignal("INF", "a line before choosing English again")
+        settings.changeLanguage(false)
+        compare(tabs.itemAt(1).text, "Table")
+        compare(info.log.text, "")
+    }
+
+    // The Material style would write captions and part names in capitals.
+    function test_buttonCaptionsShowAsWritten() {
+        var exitDialog = findChild(program.workspace(), "exitDialog")
+        exitDialog.open()
+        tryVerify(function() { return exitDialog.opened }, 2000)
+        var buttons = 0
+        var items = [program.window.contentItem, program.window.overlay]
+        while (items.length > 0) {
+            var item = items.pop()
+            if (item.checkable !== undefined && item.autoRepeat !== undefined && item.font !== undefined) {
+                ++buttons
+                compare(item.font.capitalization, Font.MixedCase, "caption " + item.text)
+            }
+            for (var i = 0; i < item.children.length; ++i)
+                items.push(item.children[i])
+        }
+        verify(buttons > 20, buttons + " buttons")
+        exitDialog.close()
     }
 
     function test_singleCreatedCellIsScannedAfterHalfASecond() {
@@ -155,5 +181,19 @@ TestCase {
         workspace.currentView = 0
         verify(!infoTab.flashing)
         tryVerify(function() { return !workspace.tip_sound }, 3000)
+    }
+
+    function test_alarmSeenOnTheInformationPageDoesNotFlashLater() {
+        var workspace = program.workspace()
+        var infoTab = findChild(workspace, "workspaceTabBar").itemAt(0)
+        workspace.currentView = 0
+        workspace.tip_sound = true
+        workspace.currentView = 1
+        verify(!infoTab.flashing)
+
+        // The next alarm comes while the table is shown.
+        workspace.tip_sound = false
+        workspace.tip_sound = true
+        verify(infoTab.flashing)
     }
 }

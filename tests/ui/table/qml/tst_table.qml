@@ -141,6 +141,26 @@ TestCase {
         tryVerify(function() { return rowValue(rows, rowOf(rows, "2.7"), "groupId001") === 0 }, 3000)
     }
 
+    // The main tab's caption under its picture and a part name of three
+    // lines stay inside the header.
+    function test_partTabsShowTheirWholeCaption() {
+        var parent = container()
+        verify(parent.createPart("a part name that takes three lines in its tab") > 0)
+        var tabs = findChild(parent, "partTabs")
+        compare(tabs.count, 2)
+        waitForRendering(tabs)
+        for (var i = 0; i < tabs.count; ++i) {
+            var tab = tabs.itemAt(i)
+            var caption = findChild(tab, "partTabCaption")
+            verify(!caption.truncated, caption.text)
+            var top = caption.mapToItem(tabs, 0, 0).y
+            var bottom = caption.mapToItem(tabs, 0, caption.height).y
+            verify(top >= 0 && bottom <= tabs.height && bottom <= tab.mapToItem(tabs, 0, tab.height).y,
+                   caption.text + ": " + top + " to " + bottom + " in " + tabs.height)
+        }
+        compare(findChild(tabs.itemAt(1), "partTabCaption").lineCount, 3)
+    }
+
     function test_partsTakeTheLowestFreeNumber() {
         var parent = container()
         // Start without the parts an earlier test stored in the project.
