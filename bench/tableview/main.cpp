@@ -37,17 +37,9 @@ Item {
     property int handled: 0
     property alias table: table
 
-    QtObject {
-        id: mySettingForm
-        property string underload_name3: "Purple"
-        property string overload_name4: "red"
-        property string underwarn_name7: "LightBlue"
-        property string overwarn_name8: "Orange"
-        property bool lanuage: false
-    }
-    property var projectControl1: control
     Table {
         id: table
+        projectFile: control.Json
         anchors.fill: parent
         weightingControl1: weighing
     }
