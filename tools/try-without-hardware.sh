@@ -29,7 +29,7 @@ esac
 # with the program.
 session() {
     cd "$work"
-    "$build/tools/hubsim/hubsim" --hubs 3 --first-page 1 --cells 20 --rate 2 > hubsim.jsonl &
+    "$build/tools/hubsim/hubsim" --hubs 3 --first-page 1 --cells 20 > hubsim.jsonl &
     local hubsim=$!
     rm -f receiver
     "$build/tools/serialsim/serialsim" --cells 4 --rate 10 --link "$work/receiver" > serialsim.log &

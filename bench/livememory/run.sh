@@ -23,7 +23,7 @@ cp "$build/app/vornView" "$work/"
 cd "$work"
 "$build/tools/serialsim/serialsim" --cells 999 --rate 1 --link "$work/receiver" > /dev/null &
 serialsim=$!
-"$build/tools/hubsim/hubsim" --hubs 20 --first-page 0 --cells 100 --rate 2 > /dev/null &
+"$build/tools/hubsim/hubsim" --hubs 20 --first-page 0 --cells 100 > /dev/null &
 hubsim=$!
 for _ in $(seq 1 100); do [ -e receiver ] && break; sleep 0.05; done
 printf '[General]\nm_serialPort=%s\n' "$work/receiver" > setting.ini

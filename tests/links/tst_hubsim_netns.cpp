@@ -82,6 +82,10 @@ private slots:
         link.setUdpSetting("239.5.7.31", 2001, 7100);
         link.initEth();
 
+        // Faster than hubsim's default, so that both hubs have delivered
+        // several datagrams within the test's first moments; the link sends
+        // its display command by hand here, so the rate only has to be ahead
+        // of that.
         m_sim.start(qEnvironmentVariable("HUBSIM"),
                     { "--hubs", "2", "--first-page", "3", "--cells", "12", "--rate", "20", "--seed", "9" });
         QVERIFY(m_sim.waitForStarted());

@@ -12,7 +12,10 @@ struct HubSimOptions
     int hubs = 1;
     int firstPage = 1;
     int cells = 10;
-    double rate = 2.0;                       // datagrams per second and hub
+    // Datagrams per second and hub. The program keeps a hub connected only
+    // while its datagrams outpace the display command it sends every half
+    // second; real hubs send about ten a second.
+    double rate = 10.0;
     QHostAddress group { QStringLiteral("239.5.7.31") };
     quint16 port = 2001;                     // the program's receive port
     quint16 listenPort = 7100;               // the program's transmit port

@@ -17,6 +17,8 @@ TestCase {
 
     function initTestCase() {
         testFiles.setSetting("setting.ini", "fileFolder", testFiles.url() + "/projects")
+        // Five datagrams a second per hub stay ahead of the display command's
+        // two, so the hubs hold their connection, at half the default's load.
         verify(hubSimulator.start(["--hubs", "2", "--first-page", "1", "--cells", "4", "--rate", "5"]))
     }
 
