@@ -2,6 +2,7 @@
 #include "app/qmllanguage.h"
 #include "app/qmltypes.h"
 #include "app/singleinstance.h"
+#include "app/stallprobe.h"
 #include "app/terminationsignals.h"
 
 #include <QApplication>
@@ -53,5 +54,9 @@ int main(int argc, char *argv[])
                      [](int signalNumber) { qInfo() << "termination signal" << signalNumber << "received"; });
     engine.setInitialProperties({{QStringLiteral("terminationSignals"), QVariant::fromValue(&termination)}});
     engine.load(mainUrl);
+
+    // Started once the window is up, so that loading it does not count.
+    StallProbe stallProbe;
+    stallProbe.startIfRequested();
     return app.exec();
 }
