@@ -23,6 +23,7 @@
 #include "ui/plan/planpicture.h"
 #include "ui/settings/receiveportvalidator.h"
 #include "ui/shell/recentprojectlist.h"
+#include "ui/shell/screenbeat.h"
 #include "ui/settings/recordingsampler.h"
 #include "ui/table/percentagethresholds.h"
 #include "ui/table/tablerowmodel.h"
@@ -42,6 +43,7 @@ void registerQmlTypes()
     // Rule helpers of the window and the information page.
     qmlRegisterType<LogScanRule>("VornUi", 1, 0, "LogScanRule");
     qmlRegisterType<MessageLog>("VornUi", 1, 0, "MessageLog");
+    qmlRegisterType<ScreenBeat>("VornUi", 1, 0, "ScreenBeat");
     qmlRegisterType<RecentProjectList>("VornUi", 1, 0, "RecentProjectList");
     qmlRegisterType<HubConnectionMask>("VornUi", 1, 0, "HubConnectionMask");
     // Table view: the rows of each table part and the part numbers.

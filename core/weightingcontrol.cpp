@@ -264,6 +264,7 @@ void WeightingConTrol::changeLanguage(bool CH)
 void WeightingConTrol::qmlRequestReflsh()
 {
     m_refresh.refresh(m_links.bleLink(), m_conFactor);
+    emit publicationFinished();
 }
 
 void WeightingConTrol::udpReadData(uint8_t *arr, int len)

@@ -177,6 +177,9 @@ signals:
                                  int errorNb, int boxType, WeightingCellData *cellAddr);
     void removeGroupSignal(int pageId, int index);
     void deleteCellSignal(int pageId, int index);
+    // The refresh has published every record: views that gather publications
+    // show them now, in the same frame as everything else the refresh changed.
+    void publicationFinished();
     void preMaxWarnDataChanged();
     void preMinErrDataChanged();
     void CommChanged();

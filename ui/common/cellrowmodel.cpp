@@ -79,6 +79,7 @@ void CellRowModel::connectController()
         connect(m_controller, &WeightingConTrol::readCellDataSignal, this, &CellRowModel::setPartTableData);
         connect(m_controller, &WeightingConTrol::readGroupCellDataSignal, this, &CellRowModel::setPartTableData);
     }
+    connect(m_controller, &WeightingConTrol::publicationFinished, this, &CellRowModel::flush);
     connect(m_controller, &WeightingConTrol::removeGroupSignal, this, &CellRowModel::removeGroupRows);
     connect(m_controller, &WeightingConTrol::deleteCellSignal, this, &CellRowModel::deleteCellRows);
     // Records die with their pages when a project closes.

@@ -59,6 +59,11 @@ Item {
         property alias display: myComponetAPP.display
     }
 
+    ScreenBeat {
+        id: flashBeat
+        running: myComponetAPP.alarmUnseen && tabBar.currentIndex !== 0
+    }
+
     LogScanRule {
         id: scanRule
         chinese: myComponetAPP.languagel === 1
@@ -100,6 +105,7 @@ Item {
                 WorkspaceTab {
                     text: qsTr("提示信息")
                     flashing: myComponetAPP.alarmUnseen && tabBar.currentIndex !== 0
+                    beat: flashBeat.count
                 }
                 WorkspaceTab { text: qsTr("数据表") }
                 WorkspaceTab { text: qsTr("条形图") }

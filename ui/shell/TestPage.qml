@@ -155,13 +155,7 @@ Item {
     }
 
     function showLog(st, str) {
-        logBuffer.append(str)
-        // The log file keeps every message too: the text area drops its
-        // oldest lines, and alarms and link changes must stay traceable.
-        if (st === "ERR")
-            console.warn(str)
-        else
-            console.info(str)
+        logBuffer.record(st, str)
         logShown(st, str)
     }
 

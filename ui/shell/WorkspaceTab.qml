@@ -7,7 +7,14 @@ import QtQuick.Controls 2.15
 TabButton {
     id: tab
     property bool flashing: false
-    property color flashColor: "red"
+    // Beats of the workspace's ScreenBeat. The flashing goes red, then blue, a
+    // beat each, repeating, in the frames the log and status line use anyway:
+    // a running colour animation would render the whole window at the
+    // display's frame rate for as long as an alarm waits to be seen.
+    property int beat: 0
+    property int flashStart: 0
+    readonly property color flashColor: (beat - flashStart) % 2 === 0 ? "red" : "blue"
+    onFlashingChanged: flashStart = beat
 
     width: 80
     height: parent ? parent.height : 50
@@ -30,11 +37,5 @@ TabButton {
             GradientStop { position: 0.4; color: "#334177" }
             GradientStop { position: 1.0; color: "white" }
         }
-    }
-
-    SequentialAnimation on flashColor {
-        running: tab.flashing
-        loops: Animation.Infinite
-        ColorAnimation { from: "red"; to: "blue"; duration: 1000 }
     }
 }

@@ -1,6 +1,5 @@
 #include "ui/shell/logscanrule.h"
 
-#include <QDateTime>
 #include <QStringList>
 
 namespace {
@@ -16,15 +15,17 @@ LogScanRule::LogScanRule(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(ScanDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &LogScanRule::scanTimerFired);
+    connect(&m_statusAnnounce, &NotifyCoalescer::notify, this, &LogScanRule::announceStatus);
 }
 
 void LogScanRule::singleLogShow(const QString &st, const QString &str)
 {
-    setStatusText(QDateTime::currentDateTime().toString(QStringLiteral("[yyyy-MM-dd HH:mm:ss] ")) + str);
+    m_statusText = m_stamp.now() + str;
     if (st == QLatin1String("INF"))
-        setStatusColor(QStringLiteral("GREEN"));
+        m_statusColor = QStringLiteral("GREEN");
     else if (st == QLatin1String("ERR"))
-        setStatusColor(QStringLiteral("red"));
+        m_statusColor = QStringLiteral("red");
+    m_statusAnnounce.changed();
 
     if (st != QLatin1String("INF"))
         return;
@@ -86,18 +87,26 @@ void LogScanRule::setChinese(bool chinese)
 
 void LogScanRule::setStatusText(const QString &text)
 {
-    if (m_statusText == text)
-        return;
     m_statusText = text;
-    emit statusTextChanged();
+    announceStatus();
 }
 
 void LogScanRule::setStatusColor(const QString &color)
 {
-    if (m_statusColor == color)
-        return;
     m_statusColor = color;
-    emit statusColorChanged();
+    announceStatus();
+}
+
+void LogScanRule::announceStatus()
+{
+    if (m_announcedText != m_statusText) {
+        m_announcedText = m_statusText;
+        emit statusTextChanged();
+    }
+    if (m_announcedColor != m_statusColor) {
+        m_announcedColor = m_statusColor;
+        emit statusColorChanged();
+    }
 }
 
 void LogScanRule::setScanpageid(int pageId)

@@ -1,6 +1,9 @@
 #ifndef LOGSCANRULE_H
 #define LOGSCANRULE_H
 
+#include "ui/shell/linestamp.h"
+#include "ui/shell/notifycoalescer.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -11,6 +14,10 @@
 // or several by hand in a row) are finished with one full pass when the window
 // closes. A single cell created by hand ("创建设备ID:1.12" / "Create device
 // ID:1.12") is announced alone when its window closes.
+//
+// The status line always holds the newest message, but a stream of messages
+// reaches the screen at most once a second (NotifyCoalescer); the scan rule
+// sees every message as it comes.
 class LogScanRule : public QObject
 {
     Q_OBJECT
@@ -73,11 +80,16 @@ signals:
 private:
     void startScanTimer();
     void scanTimerFired();
+    void announceStatus();
 
     QTimer m_timer;
     bool m_chinese = true;
     QString m_statusText;
     QString m_statusColor = QStringLiteral("GREEN");
+    QString m_announcedText;
+    QString m_announcedColor = QStringLiteral("GREEN");
+    NotifyCoalescer m_statusAnnounce;
+    LineStamp m_stamp;
     int m_scanpageid = 0;
     int m_scanindex = 0;
     bool m_scanall = false;

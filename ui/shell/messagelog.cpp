@@ -1,15 +1,29 @@
 #include "ui/shell/messagelog.h"
 
-#include <QDateTime>
+#include <QDebug>
 
 MessageLog::MessageLog(QObject *parent) : QObject(parent)
 {
+    connect(&m_announce, &NotifyCoalescer::notify, this, &MessageLog::announce);
 }
 
 void MessageLog::append(const QString &message)
 {
-    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("[yyyy-MM-dd HH:mm:ss] ")) + message;
-    setText(m_text.isEmpty() ? line : m_text + QLatin1Char('\n') + line);
+    if (!m_text.isEmpty())
+        m_text += QLatin1Char('\n');
+    m_text += m_stamp.now();
+    m_text += message;
+    m_text = trimmed(m_text);
+    m_announce.changed();
+}
+
+void MessageLog::record(const QString &level, const QString &message)
+{
+    if (level == QLatin1String("ERR"))
+        qWarning().noquote() << message;
+    else
+        qInfo().noquote() << message;
+    append(message);
 }
 
 void MessageLog::setText(const QString &text)
@@ -18,6 +32,14 @@ void MessageLog::setText(const QString &text)
     if (m_text == kept)
         return;
     m_text = kept;
+    announce();
+}
+
+void MessageLog::announce()
+{
+    if (m_announced == m_text)
+        return;
+    m_announced = m_text;
     emit textChanged();
 }
 

@@ -1,12 +1,21 @@
 #ifndef MESSAGELOG_H
 #define MESSAGELOG_H
 
+#include "ui/shell/linestamp.h"
+#include "ui/shell/notifycoalescer.h"
+
 #include <QObject>
 #include <QString>
 
 // The text of a log area: every message becomes one line stamped with the local
 // time. The text is kept short for the text area's sake: once it grows beyond
-// `limit` characters its first `cut` characters are dropped.
+// `limit` characters its first `cut` characters are dropped, line by line as the
+// lines come in.
+//
+// `text` is always the whole current text, but appended lines are announced
+// (textChanged) at most once a second (NotifyCoalescer): a text area lays
+// out its whole text again on every change, and thousands of lines can arrive
+// in one refresh. Setting or clearing the text is announced at once.
 class MessageLog : public QObject
 {
     Q_OBJECT
@@ -22,6 +31,10 @@ public:
 
     // Appends "[yyyy-MM-dd HH:mm:ss] " and the message as a new line.
     Q_INVOKABLE void append(const QString &message);
+    // Writes the message to the log file at once ("ERR" as a warning, any
+    // other level as information), then appends it: the area drops its oldest
+    // lines, and alarms and link changes must stay traceable.
+    Q_INVOKABLE void record(const QString &level, const QString &message);
     Q_INVOKABLE void clear() { resetText(); }
 
     QString text() const { return m_text; }
@@ -43,10 +56,14 @@ signals:
 
 private:
     QString trimmed(const QString &text) const;
+    void announce();
 
     QString m_text;
+    QString m_announced;
     int m_limit = DefaultLimit;
     int m_cut = DefaultCut;
+    NotifyCoalescer m_announce;
+    LineStamp m_stamp;
 };
 
 #endif

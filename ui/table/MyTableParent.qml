@@ -70,12 +70,12 @@ Item {
     ListModel { id: partList }
 
     // The refresh of the weighing controller: intake, totals, groups and the
-    // publication every view lives on.
-    Timer {
-        interval: 1000
-        repeat: true
+    // publication every view lives on. Once a second on the whole second, so
+    // the table update shares its frame with the log and status line.
+    ScreenBeat {
+        periodMs: 1000
         running: myTableParent.weightingControl1 !== null
-        onTriggered: myTableParent.weightingControl1.qmlRequestReflsh()
+        onCountChanged: myTableParent.weightingControl1.qmlRequestReflsh()
     }
 
     Connections {

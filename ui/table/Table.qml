@@ -69,12 +69,12 @@ Item {
         maximum: table.workspace ? table.workspace.rect6_d === 85 : true
     }
 
-    // The counters of the part on screen follow once a second.
-    Timer {
-        interval: 1000
-        repeat: true
+    // The counters of the part on screen follow once a second, on the beat
+    // of the refresh.
+    ScreenBeat {
+        periodMs: 1000
         running: table.visible
-        onTriggered: rowModel.updateCounters()
+        onCountChanged: rowModel.updateCounters()
     }
 
     TableHeader {

@@ -21,6 +21,7 @@ private slots:
     void creationsInARowEndInOneFullPass();
     void onlyInfoMessagesDriveTheScan();
     void languageChoosesThePrefixLength();
+    void burstReachesTheStatusLineOnceAndTheScanWhole();
 };
 
 void TestLogScanRule::statusLineShowsStampedTextAndColour_data()
@@ -190,6 +191,29 @@ void TestLogScanRule::languageChoosesThePrefixLength()
     rule.setChinese(false);
     rule.singleLogShow(QStringLiteral("INF"), QStringLiteral("主控1连接正常"));
     QCOMPARE(now.count(), 1);
+}
+
+void TestLogScanRule::burstReachesTheStatusLineOnceAndTheScanWhole()
+{
+    LogScanRule rule;
+    rule.setChinese(false);
+    QSignalSpy text(&rule, &LogScanRule::statusTextChanged);
+    QSignalSpy now(&rule, &LogScanRule::scanOnlineDeviceRequested);
+
+    // A hub connects and its cells are created and go offline in one refresh.
+    rule.singleLogShow(QStringLiteral("INF"), QStringLiteral("Master control 3 connection normal"));
+    for (int i = 1; i <= 100; ++i) {
+        rule.singleLogShow(QStringLiteral("INF"), QStringLiteral("Create device ID:3.%1").arg(i));
+        rule.singleLogShow(QStringLiteral("ERR"), QStringLiteral("CZ 3.%1:OFF").arg(i));
+    }
+    QCOMPARE(text.count(), 1);
+    QCOMPARE(now.count(), 1);
+    QVERIFY(rule.scanall());
+
+    QVERIFY(text.wait(2 * NotifyCoalescer::PeriodMs));
+    QCOMPARE(text.count(), 2);
+    QVERIFY2(rule.statusText().endsWith(QStringLiteral("] CZ 3.100:OFF")), qPrintable(rule.statusText()));
+    QCOMPARE(rule.statusColor(), QStringLiteral("red"));
 }
 
 QTEST_GUILESS_MAIN(TestLogScanRule)
