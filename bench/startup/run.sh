@@ -18,7 +18,7 @@ if [ "${VORN_INSIDE_NAMESPACE:-}" != 1 ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tests/netns-run.sh" "$0" "$build" "$starts"
 fi
 
-"$build/tools/hubsim/hubsim" --hubs 3 --first-page 1 --cells 20 --rate 2 > /dev/null &
+"$build/tools/hubsim/hubsim" --hubs 3 --first-page 1 --cells 20 > /dev/null &
 hubsim=$!
 now() { date +%s.%N; }
 times=()
