@@ -85,16 +85,25 @@ void LogScanRule::setChinese(bool chinese)
     emit chineseChanged();
 }
 
+// Direct writes are announced at once, measured against the current value:
+// a binding re-evaluated in between may already show a message still waiting
+// for its beat.
 void LogScanRule::setStatusText(const QString &text)
 {
+    if (m_statusText == text)
+        return;
     m_statusText = text;
-    announceStatus();
+    m_announcedText = text;
+    emit statusTextChanged();
 }
 
 void LogScanRule::setStatusColor(const QString &color)
 {
+    if (m_statusColor == color)
+        return;
     m_statusColor = color;
-    announceStatus();
+    m_announcedColor = color;
+    emit statusColorChanged();
 }
 
 void LogScanRule::announceStatus()

@@ -31,8 +31,12 @@ void MessageLog::setText(const QString &text)
     const QString kept = trimmed(text);
     if (m_text == kept)
         return;
+    // Announced even when it equals what was last announced: a binding that
+    // was re-evaluated in between (a re-translation re-evaluates them all) may
+    // show lines still waiting for their beat.
     m_text = kept;
-    announce();
+    m_announced = m_text;
+    emit textChanged();
 }
 
 void MessageLog::announce()
