@@ -23,8 +23,6 @@ public:
 
     // A change happened: announced now, or on the next beat.
     void changed();
-    // A change still waiting for its beat.
-    bool pending() const { return m_pending; }
 
 signals:
     void notify();
