@@ -36,6 +36,7 @@ void LogScanRule::singleLogShow(const QString &st, const QString &str)
 
     if (hubConnected) {
         startScanTimer();
+        m_hubScanAgain = true;
         emit scanOnlineDeviceRequested();
     } else if (cellCreated && m_timer.isActive()) {
         setScanall(true);
@@ -74,6 +75,11 @@ void LogScanRule::scanTimerFired()
     if (m_scanall) {
         setScanall(false);
         emit scannewAllCZSignal();
+    }
+    // Last, so that cells this scan creates open a window of their own.
+    if (m_hubScanAgain) {
+        m_hubScanAgain = false;
+        emit scanOnlineDeviceRequested();
     }
 }
 

@@ -15,6 +15,12 @@
 // closes. A single cell created by hand ("创建设备ID:1.12" / "Create device
 // ID:1.12") is announced alone when its window closes.
 //
+// A hub's scan is asked for again when its window closes: the scan sees only
+// what the hubs sent since the last refresh, and a hub whose connection is
+// reported just after a refresh may have sent nothing since. Hubs send at
+// least twice a second, so one of two scans half a second apart finds its
+// cells.
+//
 // The status line always holds the newest message, but a stream of messages
 // reaches the screen at most once a second (NotifyCoalescer); the scan rule
 // sees every message as it comes.
@@ -93,6 +99,7 @@ private:
     int m_scanpageid = 0;
     int m_scanindex = 0;
     bool m_scanall = false;
+    bool m_hubScanAgain = false;
 };
 
 #endif
