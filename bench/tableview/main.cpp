@@ -22,9 +22,9 @@ constexpr int CellsPerHubPage = 105;
 constexpr int BluetoothCells = 999;
 constexpr int Ticks = 100;
 
-// The real table part inside the ids it finds in the program (project page
-// colours, project controller), and a handler per reading the way a QML view
-// would take each publication when `perReadingHandler` is set.
+// The real table part with the project file it is given, and a handler per
+// reading the way a QML view would take each publication when
+// `perReadingHandler` is set.
 const char *const Scene = R"(
 import QtQuick 2.15
 import MyProjectControl 1.0
