@@ -4,6 +4,7 @@
 #include "ui/common/tablerules.h"
 #include "ui/common/weighingtype.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace TableRules;
@@ -252,7 +253,10 @@ void TestTableRules::partNumbers()
     for (int expected = 4; expected <= 19; ++expected)
         QCOMPARE(pool.take(), expected);
     QCOMPARE(pool.take(), 0); // a 20th part is not made
+    // The part menus bind to the used numbers: a freed number is announced.
+    QSignalSpy used(&pool, &PartNumberPool::usedChanged);
     pool.release(4);
+    QCOMPARE(used.count(), 1);
     QVERIFY(!pool.isUsed(4));
     QCOMPARE(pool.take(), 4);
     QCOMPARE(pool.used().size(), 19);
