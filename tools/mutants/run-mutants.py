@@ -3,9 +3,10 @@
 
 Each line of mutants.tsv names one fault: an id, a source file, a piece of
 text that stands exactly once in that file, and what to put in its place.
-For each fault the file is patched, the build brought up to date, the unit
-and QML suites run (not the end-to-end ones, which take minutes), and the file
-restored byte for byte, whatever happened. The list is fixed, so two runs over
+For each fault the file is patched, the unit and QML tests rebuilt and run
+(not the end-to-end ones, which take minutes; the tests of the file's own area
+first) until one fails, and the file restored byte for byte, whatever
+happened. The list is fixed, so two runs over
 the same tree compare.
 
     tools/mutants/run-mutants.py [--build DIR] [--only ID,ID...] [--jobs N] [--check]
@@ -17,7 +18,10 @@ Prints one line per mutant (killed / survived / did not build / stale) and a
 summary with the kill rate over the mutants that built.
 """
 import argparse
+import json
 import os
+import re
+import shutil
 import subprocess
 import sys
 import time
@@ -52,14 +56,54 @@ def run(command, cwd, log):
         return subprocess.call(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT)
 
 
-def build(build_dir, jobs, log):
-    return run(["cmake", "--build", build_dir, f"-j{jobs}"], ROOT, log) == 0
+def build(build_dir, jobs, log, targets=None):
+    command = ["cmake", "--build", build_dir, f"-j{jobs}"]
+    if targets:
+        command += ["--target"] + sorted(targets)
+    return run(command, ROOT, log) == 0
 
 
-def tests_pass(build_dir, jobs, log):
-    # Unit and QML suites only; the first failure is enough to kill a mutant.
-    return run(["ctest", "-L", "unit|qml", "-LE", "e2e", "--stop-on-failure", f"-j{jobs}"],
-               build_dir, log) == 0
+def suite(build_dir):
+    """The unit and QML tests (not the end-to-end ones, which take minutes):
+    name, target and the test folder below the build's tests/ they run from."""
+    listing = subprocess.run(["ctest", "--show-only=json-v1", "-L", "unit|qml", "-LE", "e2e"],
+                             cwd=build_dir, capture_output=True, text=True, check=True)
+    tests = []
+    for test in json.loads(listing.stdout)["tests"]:
+        executable = next((part for part in test.get("command", []) if part.startswith(build_dir)), None)
+        folder = next((p["value"] for p in test.get("properties", []) if p["name"] == "WORKING_DIRECTORY"), "")
+        tests.append((test["name"], os.path.basename(executable) if executable else None,
+                      os.path.relpath(folder, os.path.join(build_dir, "tests"))))
+    return tests
+
+
+def nearest_first(tests, source):
+    """Splits the suite into the tests of the mutated file's own area (tests/
+    mirrors the source tree) and the rest: most faults are caught near home,
+    so those are built and run first."""
+    area = os.path.dirname(source)
+    if area.startswith("ui/"):
+        area = "ui"
+    near = [t for t in tests if t[2] == area or t[2].startswith(area + "/")]
+    return near, [t for t in tests if t not in near]
+
+
+def tests_pass(build_dir, jobs, log, tests):
+    # The first failure is enough to kill a mutant.
+    names = "|".join(re.escape(name) for name, _, _ in tests)
+    return run(["ctest", "-R", f"^({names})$", "--stop-on-failure", f"-j{jobs}"], build_dir, log) == 0
+
+
+def verdict_for(build_dir, jobs, log, groups):
+    for tests in groups:
+        if not tests:
+            continue
+        targets = {target for _, target, _ in tests if target}
+        if targets and not build(build_dir, jobs, log, targets):
+            return "did not build"
+        if not tests_pass(build_dir, jobs, log, tests):
+            return "killed"
+    return "survived"
 
 
 def occurrences(source, original):
@@ -105,9 +149,16 @@ def main():
     open(log, "w").close()
 
     print(f"Baseline build and tests in {build_dir} (log: {log})", flush=True)
-    if run(["cmake", "-S", ROOT, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], ROOT, log) != 0 \
-            or not build(build_dir, args.jobs, log) or not tests_pass(build_dir, args.jobs, log):
-        sys.exit("The unmutated tree does not build or pass its tests; nothing to measure.")
+    # No debug information and lld where there is one: each mutant relinks
+    # every test of its library, and linking is most of a mutant's time.
+    configure = ["cmake", "-S", ROOT, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release"]
+    if shutil.which("ld.lld"):
+        configure.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
+    if run(configure, ROOT, log) != 0 or not build(build_dir, args.jobs, log):
+        sys.exit("The unmutated tree does not build; nothing to measure.")
+    tests = suite(build_dir)
+    if not tests_pass(build_dir, args.jobs, log, tests):
+        sys.exit("The unmutated tree does not pass its tests; nothing to measure.")
 
     results = {"killed": [], "survived": [], "did not build": [], "stale": []}
     for ident, source, original, mutated in mutants:
@@ -128,12 +179,7 @@ def main():
         try:
             with open(path, "wb") as handle:
                 handle.write(text.replace(original, mutated).encode("utf-8"))
-            if not build(build_dir, args.jobs, log):
-                verdict = "did not build"
-            elif tests_pass(build_dir, args.jobs, log):
-                verdict = "survived"
-            else:
-                verdict = "killed"
+            verdict = verdict_for(build_dir, args.jobs, log, nearest_first(tests, source))
         finally:
             with open(path, "wb") as handle:
                 handle.write(pristine)
