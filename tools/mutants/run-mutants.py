@@ -21,7 +21,6 @@ import argparse
 import json
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
@@ -149,14 +148,12 @@ def main():
     open(log, "w").close()
 
     print(f"Baseline build and tests in {build_dir} (log: {log})", flush=True)
-    # A new build folder gets no debug information and lld where there is
-    # one: each mutant relinks every test of its library, and linking is most
-    # of a mutant's time. An existing folder is used as it is configured.
+    # A new build folder gets no debug information: each mutant relinks every
+    # test of its library, and linking is most of a mutant's time. An existing
+    # folder is used as it is configured.
     configure = ["cmake", "-S", ROOT, "-B", build_dir]
     if not os.path.exists(os.path.join(build_dir, "CMakeCache.txt")):
         configure.append("-DCMAKE_BUILD_TYPE=Release")
-        if shutil.which("ld.lld"):
-            configure.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
     if run(configure, ROOT, log) != 0 or not build(build_dir, args.jobs, log):
         sys.exit("The unmutated tree does not build; nothing to measure.")
     tests = suite(build_dir)
