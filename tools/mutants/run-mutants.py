@@ -64,32 +64,43 @@ def build(build_dir, jobs, log, targets=None):
 
 def suite(build_dir):
     """The unit and QML tests (not the end-to-end ones, which take minutes):
-    name, target and the test folder below the build's tests/ they run from."""
+    name, target, the test folder below the build's tests/ they run from, and
+    whether they drive the window."""
     listing = subprocess.run(["ctest", "--show-only=json-v1", "-L", "unit|qml", "-LE", "e2e"],
                              cwd=build_dir, capture_output=True, text=True, check=True)
     tests = []
     for test in json.loads(listing.stdout)["tests"]:
+        properties = {p["name"]: p["value"] for p in test.get("properties", [])}
         executable = next((part for part in test.get("command", []) if part.startswith(build_dir)), None)
-        folder = next((p["value"] for p in test.get("properties", []) if p["name"] == "WORKING_DIRECTORY"), "")
         tests.append((test["name"], os.path.basename(executable) if executable else None,
-                      os.path.relpath(folder, os.path.join(build_dir, "tests"))))
+                      os.path.relpath(properties.get("WORKING_DIRECTORY", ""), os.path.join(build_dir, "tests")),
+                      "qml" in properties.get("LABELS", [])))
     return tests
 
 
 def nearest_first(tests, source):
-    """Splits the suite into the tests of the mutated file's own area (tests/
-    mirrors the source tree) and the rest: most faults are caught near home,
-    so those are built and run first."""
-    area = os.path.dirname(source)
-    if area.startswith("ui/"):
-        area = "ui"
-    near = [t for t in tests if t[2] == area or t[2].startswith(area + "/")]
-    return near, [t for t in tests if t not in near]
+    """Orders the suite in groups, each built and run only while the mutant
+    lives: the tests of the mutated file's own folder (tests/ mirrors the
+    source tree), then those of its top folder, then the rest; within each,
+    the quick unit tests before the window tests. Most faults are caught near
+    home by a unit test."""
+    folder = os.path.dirname(source)
+    top = folder.split("/")[0]
+
+    def ring(test):
+        if test[2] == folder:
+            return 0
+        return 1 if test[2].split("/")[0] == top else 2
+
+    groups = {}
+    for test in tests:
+        groups.setdefault((ring(test), test[3]), []).append(test)
+    return [groups[key] for key in sorted(groups)]
 
 
 def tests_pass(build_dir, jobs, log, tests):
     # The first failure is enough to kill a mutant.
-    names = "|".join(re.escape(name) for name, _, _ in tests)
+    names = "|".join(re.escape(test[0]) for test in tests)
     return run(["ctest", "-R", f"^({names})$", "--stop-on-failure", f"-j{jobs}"], build_dir, log) == 0
 
 
@@ -97,7 +108,7 @@ def verdict_for(build_dir, jobs, log, groups):
     for tests in groups:
         if not tests:
             continue
-        targets = {target for _, target, _ in tests if target}
+        targets = {test[1] for test in tests if test[1]}
         if targets and not build(build_dir, jobs, log, targets):
             return "did not build"
         if not tests_pass(build_dir, jobs, log, tests):
