@@ -159,13 +159,8 @@ def main():
     open(log, "w").close()
 
     print(f"Baseline build and tests in {build_dir} (log: {log})", flush=True)
-    # A new build folder gets no debug information: each mutant relinks every
-    # test of its library, and linking is most of a mutant's time. An existing
-    # folder is used as it is configured.
-    configure = ["cmake", "-S", ROOT, "-B", build_dir]
-    if not os.path.exists(os.path.join(build_dir, "CMakeCache.txt")):
-        configure.append("-DCMAKE_BUILD_TYPE=Release")
-    if run(configure, ROOT, log) != 0 or not build(build_dir, args.jobs, log):
+    # An existing folder is used as it is configured.
+    if run(["cmake", "-S", ROOT, "-B", build_dir], ROOT, log) != 0 or not build(build_dir, args.jobs, log):
         sys.exit("The unmutated tree does not build; nothing to measure.")
     tests = suite(build_dir)
     if not tests_pass(build_dir, args.jobs, log, tests):
