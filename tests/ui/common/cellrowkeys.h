@@ -6,17 +6,14 @@
 #include <QPair>
 #include <QVector>
 
-// The rows of a row model as (page, index) pairs, top to bottom: what the
-// row tests compare after each change.
+// A row model's rows as (page, index), top to bottom.
 using Keys = QVector<QPair<int, int>>;
 
 inline Keys keys(const CellRowModel &model)
 {
     Keys result;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QModelIndex i = model.index(row);
-        result.append({i.data(CellRowModel::PageIdRole).toInt(), i.data(CellRowModel::IndexRole).toInt()});
-    }
+    for (int row = 0; row < model.rowCount(); ++row)
+        result.append({model.index(row).data(CellRowModel::PageIdRole).toInt(), model.index(row).data(CellRowModel::IndexRole).toInt()});
     return result;
 }
 

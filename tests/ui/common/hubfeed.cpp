@@ -5,14 +5,12 @@
 
 void HubFeed::send(QObject *controller, int page, const QVariantList &records) const
 {
-    auto *control = qobject_cast<WeightingConTrol *>(controller);
-    if (!control)
-        return;
     QVector<HubCellRecord> cells;
     for (const QVariant &entry : records) {
         const QVariantList r = entry.toList();
         cells.append(hubRecord(r.value(0).toInt(), r.value(1).toInt(), r.value(2, 1).toInt(), r.value(3).toInt()));
     }
     QByteArray bytes = hubDatagram(page, cells);
-    control->udpReadData(bytesOf(bytes), bytes.size());
+    if (auto *control = qobject_cast<WeightingConTrol *>(controller))
+        control->udpReadData(bytesOf(bytes), bytes.size());
 }

@@ -4,14 +4,12 @@
 #include <QObject>
 #include <QVariantList>
 
-// Delivers hub datagrams to the weighing controller exactly as its hub link
-// does, so the window sees cells the way the operator does.
+// Hands hub datagrams to the weighing controller as its hub link does.
 class HubFeed : public QObject
 {
     Q_OBJECT
 public:
     using QObject::QObject;
-
     // records: [index, weight, state, boxType] per cell of the page.
     Q_INVOKABLE void send(QObject *controller, int page, const QVariantList &records) const;
 };

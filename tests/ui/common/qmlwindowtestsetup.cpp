@@ -7,11 +7,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 
-QmlWindowTestSetup::QmlWindowTestSetup(QApplication *app, const ContextObjects &contextObjects)
-    : m_app(app), m_contextObjects(contextObjects)
-{
-}
-
 void QmlWindowTestSetup::applicationAvailable()
 {
     registerQmlTypes();

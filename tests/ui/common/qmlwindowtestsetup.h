@@ -15,22 +15,18 @@
 class QApplication;
 class QQmlEngine;
 
-// Each QML test file runs in an engine of its own, with the program's types,
-// its start-up catalogue, its language switch and a fresh working directory,
-// as the program has them. The test's own helpers are published to every
-// engine under their names. Handed to quick_test_main_with_setup, which calls
-// the slots by name.
+// For quick_test_main_with_setup: each QML test file gets an engine with the program's types, start-up
+// catalogue and language switch, a fresh working directory, and the test's helpers under their names.
 class QmlWindowTestSetup : public QObject
 {
     Q_OBJECT
 public:
     using ContextObjects = QVector<QPair<QString, QObject *>>;
-
-    QmlWindowTestSetup(QApplication *app, const ContextObjects &contextObjects);
+    QmlWindowTestSetup(QApplication *app, const ContextObjects &contextObjects)
+        : m_app(app), m_contextObjects(contextObjects) {}
 
 signals:
-    // At the end of the run, before the language switch and the last working
-    // directory go: the moment for a test's helpers to stop what they started.
+    // Before the language switch and the last working directory go.
     void finishing();
 
 public slots:

@@ -1,266 +1,248 @@
-#include "app/languageflag.h"
+#include "core/weightingcelldata.h"
+#include "ui/common/cellidrange.h"
+#include "ui/common/cellrowkeys.h"
 #include "ui/common/partnumberpool.h"
-#include "ui/table/tablecounters.h"
 #include "ui/common/tablerules.h"
 #include "ui/common/weighingtype.h"
+#include "ui/table/tablecounters.h"
+#include "ui/table/tablerowmodel.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
-using namespace TableRules;
-
+// The colour, state, type, counter and part-number rules every view shares, the cell range grammar
+// ("1.05-2.07"), and the row model beneath every view with the table's recording line.
 class TestTableRules : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TableRowModel> m;
+
+    // Publishes one reading (or group reading) the way the controller's refresh does.
+    void cell(int page, int index, int weight = 0, WeightingCellData *record = nullptr)
+    {
+        m->setTableData(page, index, 0, 0, "CZ", weight, weight, weight, 4000, 0, 5000, 0, 1, 0, 1, record);
+    }
+    void group(int index, int weight = 0)
+    {
+        m->setGroupTableData(1, index, 0, 1, "G", weight, weight, weight, 4000, 0, 5000, 0, 1, 0, 0, nullptr);
+    }
 
 private slots:
-    void cleanup() { LanguageFlag::setChinese(true); }
+    void init() { m = std::make_unique<TableRowModel>(); }
 
-    void valueColor_data();
-    void valueColor();
-    void stateCell_data();
-    void stateCell();
-    void idAndName();
-    void typeText_data();
-    void typeText();
-    void capacity();
-    void counters_data();
-    void counters();
-    void onlineOfflineAndSelectedLoad();
-    void partNumbers();
+    void valueColor_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("hidden"); // bit 0 under alarm, 1 over alarm, 2 under warning, 3 over warning
+        QTest::addColumn<QString>("color");
+        QTest::newRow("on the over-warning") << 80.0 << 0 << "white"; // limits 10 / 20 / 80 / 100
+        QTest::newRow("over warning") << 90.0 << 0 << "Orange";
+        QTest::newRow("over alarm") << 110.0 << 0 << "red";
+        QTest::newRow("over alarm, alarm hidden") << 110.0 << 2 << "Orange";
+        QTest::newRow("over, both hidden") << 110.0 << 10 << "white";
+        QTest::newRow("under warning") << 15.0 << 0 << "LightBlue";
+        QTest::newRow("under alarm") << 5.0 << 0 << "Purple";
+        QTest::newRow("under alarm, alarm hidden") << 5.0 << 1 << "LightBlue";
+    }
+    void valueColor()
+    {
+        QFETCH(double, value);
+        QFETCH(int, hidden);
+        const TableRules::Columns shown{!(hidden & 1), !(hidden & 2), !(hidden & 4), !(hidden & 8)};
+        QTEST(TableRules::valueColor(value, {10, 20, 80, 100}, shown, TableRules::Palette()), "color");
+    }
+
+    void stateCell_data()
+    {
+        QTest::addColumn<QPoint>("cell"); // page, index
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("color");
+        QTest::newRow("fault") << QPoint(2, 5) << 3 << true << "故障87" << "#ccc800";
+        QTest::newRow("online, English") << QPoint(2, 5) << 1 << false << "ON" << "green";
+        QTest::newRow("online Bluetooth") << QPoint(20, 7) << 1 << true << "在线\n87%\n-61dBm" << "green";
+        QTest::newRow("offline") << QPoint(2, 5) << 0 << true << "离线" << "#ccc800";
+        QTest::newRow("state 2 is offline") << QPoint(2, 5) << 2 << false << "OFF" << "#ccc800";
+        QTest::newRow("total row") << QPoint(1, 0) << 1 << true << "" << "white";
+        QTest::newRow("page 1 above 100") << QPoint(1, 101) << 1 << true << "" << "white";
+        QTest::newRow("page 1 cell 100") << QPoint(1, 100) << 1 << true << "在线" << "green";
+    }
+    void stateCell()
+    {
+        QFETCH(QPoint, cell);
+        QFETCH(int, state);
+        QFETCH(bool, chinese);
+        const TableRules::StateCell shown = TableRules::stateCell(cell.x(), cell.y(), state, "87", "-61", chinese);
+        QTEST(shown.text, "text");
+        QTEST(shown.color, "color");
+    }
+
+    void typeAndCapacity()
+    {
+        QCOMPARE(WeighingType::typeText(1, 3, 4, true), QStringLiteral("RWX4401-0.5T"));
+        QCOMPARE(WeighingType::typeText(5, 20, 4, false), QStringLiteral("RWX5502-5.0T"));
+        QCOMPARE(WeighingType::typeText(4, 3, 4, true), QStringLiteral("未知设备"));
+        QCOMPARE(WeighingType::typeText(0, 1, 1003, false), QStringLiteral("Total weight/Group"));
+        QCOMPARE((QVector<int>{WeighingType::capacity(1), WeighingType::capacity(3), WeighingType::capacity(4)}),
+                 (QVector<int>{500, 2000, 600000}));
+    }
+
+    void counters()
+    {
+        QVector<CellRow> rows(10); // row 0 is the total, row 1 a group; limits 10 / 20 / 80 / 100
+        const int widths[] = {50, 50, 5, 5, 15, 150, 90, 50, 50, 50};
+        const int states[] = {1, 0, 1, 1, 3, 0, 2, 1, 1, 0};
+        for (int i = 0; i < rows.size(); ++i) {
+            rows[i].index001 = i == 1 ? 1003 : i;
+            rows[i].typeFlag001 = i == 1;
+            rows[i].width1 = widths[i];
+            rows[i].minErr001 = 10;
+            rows[i].minWarn001 = 20;
+            rows[i].maxWarn001 = 80;
+            rows[i].maxErr001 = 100;
+            rows[i].state001 = states[i];
+            rows[i].checked001 = i < 3 || i == 7;
+        }
+        const TableCounters c = TableCounters::count(rows);
+        QCOMPARE((QVector<int>{c.underAlarm, c.underWarn, c.overAlarm, c.overWarn, c.online, c.offline}),
+                 (QVector<int>{2, 1, 1, 1, 4, 4}));
+        QCOMPARE(c.selectedLoad, 55.0); // neither the total nor a group is summed
+        rows[2].checked001 = rows[7].checked001 = false;
+        QVERIFY(c.anySelected && !TableCounters::count(rows).anySelected);
+    }
+
+    void partNumbers()
+    {
+        PartNumberPool pool;
+        QVERIFY(pool.reserve(2) && !pool.reserve(2) && !pool.reserve(0) && !pool.reserve(20));
+        QCOMPARE(pool.take(), 1);
+        for (int expected = 3; expected <= 19; ++expected)
+            QCOMPARE(pool.take(), expected);
+        QCOMPARE(pool.take(), 0); // no 20th part
+        QSignalSpy used(&pool, &PartNumberPool::usedChanged); // the part menus bind to it
+        pool.release(4);
+        QCOMPARE(used.count(), 1);
+        QCOMPARE(pool.take(), 4);
+    }
+
+    void cellIdRange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("typing");
+        QTest::addColumn<QVector<int>>("ends");
+        QTest::newRow("two pages") << "1.05-2.07" << int(QValidator::Acceptable) << QVector<int>{1, 5, 2, 7};
+        QTest::newRow("page 0") << "0.05-1.07" << int(QValidator::Invalid) << QVector<int>{};
+        QTest::newRow("three-digit index") << "1.100-1.2" << int(QValidator::Invalid) << QVector<int>{};
+        QTest::newRow("one end") << "1.10" << int(QValidator::Intermediate) << QVector<int>{};
+        QTest::newRow("open end") << "1.05-" << int(QValidator::Intermediate) << QVector<int>{};
+        QTest::newRow("past the end") << "1.05-2.07-" << int(QValidator::Invalid) << QVector<int>{};
+    }
+    void cellIdRange()
+    {
+        QFETCH(QString, text);
+        QTEST(int(CellIdRange::check(text)), "typing");
+        const std::optional<CellIdRange> r = CellIdRange::parse(text);
+        QTEST(r ? QVector<int>({r->firstPage, r->firstIndex, r->lastPage, r->lastIndex}) : QVector<int>(), "ends");
+        if (r) { // a block: pages and indices each within their ends
+            QVERIFY(r->containsBlock(1, 5) && r->containsBlock(2, 7) && r->containsBlock(1, 6));
+            QVERIFY(!r->containsBlock(1, 4) && !r->containsBlock(1, 8) && !r->containsBlock(3, 6));
+        }
+    }
+
+    void rowsMatchInsertAndRemove()
+    {
+        m->appendPlaceholder(1, 0, 0);
+        m->appendPlaceholder(1, 5, 1); // a stored group at 1.5 is no cell row
+        cell(1, 5, 10);
+        cell(2, 0);
+        group(1003, 7);
+        group(1002, 3); // groups go under the total, in order
+        m->flush();
+        QCOMPARE(keys(*m), (Keys{{1, 0}, {1, 1002}, {1, 1003}, {1, 5}, {1, 5}, {2, 0}}));
+        m->removeGroupRows(1, 1002);
+        m->deleteCellRows(1, 0); // the total stays
+        m->deleteCellRows(1, 5);
+        QCOMPARE(keys(*m), (Keys{{1, 0}, {1, 1003}, {1, 5}, {2, 0}}));
+        cell(2, 0, 77); // the lookup follows the shifted rows
+        group(1003, 8);
+        m->flush();
+        QCOMPARE(m->index(3).data(CellRowModel::WidthRole).toInt(), 77);
+        QCOMPARE(m->index(1).data(CellRowModel::WidthRole).toInt(), 8);
+    }
+
+    void oneInsertionAndMergedRangesPerRefresh()
+    {
+        QSignalSpy inserted(m.get(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(m.get(), &QAbstractItemModel::dataChanged);
+        for (int i = 0; i < 10; ++i)
+            cell(1, i, i);
+        m->flush();
+        for (int i : {7, 2, 3, 9, 4, 8, 7})
+            cell(1, i, 100 + i);
+        m->flush();
+        cell(1, 7, 107); // the same reading again announces nothing
+        m->flush();
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE((QVector<int>{changed.at(0).at(0).toModelIndex().row(), changed.at(0).at(1).toModelIndex().row(),
+                               changed.at(1).at(0).toModelIndex().row(), changed.at(1).at(1).toModelIndex().row()}),
+                 (QVector<int>{2, 4, 7, 9}));
+    }
+
+    void recordsNeverOutliveTheirPage()
+    {
+        auto record = std::make_unique<WeightingCellData>(5, QStringLiteral("CZ 20.5"), 0);
+        cell(20, 5, 10, record.get());
+        m->flush();
+        m->dropRecords(); // the project closes
+        QCOMPARE(m->index(0).data(CellRowModel::ObjRole).value<QObject *>(), nullptr);
+        cell(20, 5, 10, record.get());
+        m->flush();
+        record.reset(); // its page deletes it
+        QCOMPARE(m->index(0).data(CellRowModel::ObjRole).value<QObject *>(), nullptr);
+    }
+
+    void selection_data()
+    {
+        QTest::addColumn<QString>("clicks"); // p plain, m plain with multi-select, c Ctrl, s Shift
+        QTest::addColumn<QVector<int>>("selected");
+        QTest::newRow("plain click selects one") << "p2 p4" << QVector<int>{4};
+        QTest::newRow("plain click again clears") << "p2 p2" << QVector<int>{};
+        QTest::newRow("multi-select keeps others") << "m2 m4" << QVector<int>{2, 4};
+        QTest::newRow("Ctrl toggles") << "p1 c3 c5 c3" << QVector<int>{1, 5};
+        QTest::newRow("Shift from the last plain click") << "p2 c7 s5" << QVector<int>{2, 3, 4, 5};
+        QTest::newRow("Shift upwards, out of range ignored") << "p5 s3 p99 c-1" << QVector<int>{3, 4, 5};
+    }
+    void selection()
+    {
+        QFETCH(QString, clicks);
+        for (int i = 0; i < 8; ++i)
+            cell(1, i);
+        m->flush();
+        for (const QString &click : clicks.split(' ')) {
+            const int row = click.mid(1).toInt();
+            const char how = click.at(0).toLatin1();
+            how == 'c' ? m->ctrlClickRow(row) : how == 's' ? m->shiftClickRow(row) : m->clickRow(row, how == 'm');
+        }
+        QVector<int> selected;
+        for (int row = 0; row < m->rowCount(); ++row)
+            if (m->index(row).data(CellRowModel::CheckedRole).toBool())
+                selected.append(row);
+        QTEST(selected, "selected");
+        QCOMPARE(m->selectedCount(), selected.size());
+    }
+
+    void recordingLine()
+    {
+        cell(1, 0, 3);
+        cell(2, 4, 220);
+        group(1003, 7);
+        m->flush();
+        QCOMPARE(m->recordingHeader(), QStringLiteral("timer,ID:1.0/1,ID:1.1003/0,ID:2.4/1,"));
+        // Weights in kg, shortest exact form.
+        QCOMPARE(m->recordingValues(2.20462262185), QStringLiteral("1.3607771099992443,3.1751465899982367,99.79032139994459,"));
+    }
 };
-
-void TestTableRules::valueColor_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("hidden"); // bit 0 rect3, 1 rect4, 2 rect7, 3 rect8
-    QTest::addColumn<QString>("color");
-
-    // minErr 10, minWarn 20, maxWarn 80, maxErr 100
-    QTest::newRow("between warnings") << 50.0 << 0 << "white";
-    QTest::newRow("on the over-warning") << 80.0 << 0 << "white";
-    QTest::newRow("over warning") << 90.0 << 0 << "Orange";
-    QTest::newRow("on the over-alarm") << 100.0 << 0 << "Orange";
-    QTest::newRow("over alarm") << 110.0 << 0 << "red";
-    QTest::newRow("over alarm, alarm column hidden") << 110.0 << 2 << "Orange";
-    QTest::newRow("over alarm, both over columns hidden") << 110.0 << 10 << "white";
-    QTest::newRow("under warning") << 15.0 << 0 << "LightBlue";
-    QTest::newRow("under alarm") << 5.0 << 0 << "Purple";
-    QTest::newRow("under alarm, alarm column hidden") << 5.0 << 1 << "LightBlue";
-    QTest::newRow("under alarm, warning column hidden") << 5.0 << 4 << "Purple";
-    QTest::newRow("over warning, warning column hidden") << 90.0 << 8 << "white";
-}
-
-void TestTableRules::valueColor()
-{
-    QFETCH(double, value);
-    QFETCH(int, hidden);
-    QFETCH(QString, color);
-    Columns columns;
-    columns.underAlarm = !(hidden & 1);
-    columns.overAlarm = !(hidden & 2);
-    columns.underWarn = !(hidden & 4);
-    columns.overWarn = !(hidden & 8);
-    QCOMPARE(TableRules::valueColor(value, {10, 20, 80, 100}, columns, Palette()), color);
-}
-
-void TestTableRules::stateCell_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("color");
-
-    QTest::newRow("fault") << 2 << 5 << 3 << true << "故障-" << "#ccc800";
-    QTest::newRow("fault, English") << 2 << 5 << 3 << false << "ERR" << "#ccc800";
-    QTest::newRow("online hub cell") << 2 << 5 << 1 << true << "在线" << "green";
-    QTest::newRow("online hub cell, English") << 2 << 5 << 1 << false << "ON" << "green";
-    QTest::newRow("online Bluetooth cell") << 20 << 7 << 1 << true << "在线\n-%\n-dBm" << "green";
-    QTest::newRow("online Bluetooth cell, English") << 20 << 7 << 1 << false << "ON\n-%\n-dBm" << "green";
-    QTest::newRow("offline") << 2 << 5 << 0 << true << "离线" << "#ccc800";
-    QTest::newRow("link state 2 is offline") << 2 << 5 << 2 << false << "OFF" << "#ccc800";
-    QTest::newRow("total row") << 1 << 0 << 1 << true << "" << "white";
-    QTest::newRow("group row") << 1 << 1003 << 3 << true << "" << "white";
-    QTest::newRow("page 1 cell above 100") << 1 << 101 << 1 << true << "" << "white";
-    QTest::newRow("page 1 cell") << 1 << 100 << 1 << true << "在线" << "green";
-    QTest::newRow("page 2 cell 0 is a cell") << 2 << 0 << 0 << true << "离线" << "#ccc800";
-}
-
-void TestTableRules::stateCell()
-{
-    QFETCH(int, page);
-    QFETCH(int, index);
-    QFETCH(int, state);
-    QFETCH(bool, chinese);
-    QFETCH(QString, text);
-    QFETCH(QString, color);
-    const StateCell cell = TableRules::stateCell(page, index, state, QStringLiteral("-"), QStringLiteral("-"), chinese);
-    QCOMPARE(cell.text, text);
-    QCOMPARE(cell.color, color);
-    if (page == 20 && state == 1) {
-        QCOMPARE(TableRules::stateCell(page, index, state, "87", "-61", true).text, QStringLiteral("在线\n87%\n-61dBm"));
-    }
-}
-
-void TestTableRules::idAndName()
-{
-    QCOMPARE(idText(3, 17, false, 9), QStringLiteral("3.17"));
-    QCOMPARE(idText(20, 5, true, 9), QStringLiteral("20.5\n(9)"));
-    QCOMPARE(idColor(false), QStringLiteral("white"));
-    QCOMPARE(idColor(true), QStringLiteral("LightYellow"));
-    QCOMPARE(nameColor(true, true), QStringLiteral("#3399ff"));
-    QCOMPARE(nameColor(false, true), QStringLiteral("LightYellow"));
-    QCOMPARE(nameColor(false, false), QStringLiteral("white"));
-}
-
-void TestTableRules::typeText_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("hub 0.5 t") << 1 << 3 << 4 << true << "RWX4401-0.5T";
-    QTest::newRow("hub 1 t") << 2 << 3 << 4 << true << "RWX4401-1.0T";
-    QTest::newRow("hub 2 t") << 3 << 3 << 4 << true << "RWX4401-2.0T";
-    QTest::newRow("hub 5 t") << 5 << 3 << 4 << true << "RWX4401-5.0T";
-    QTest::newRow("Bluetooth 0.5 t") << 1 << 20 << 4 << true << "RWX5502-0.5T";
-    QTest::newRow("Bluetooth 5 t") << 5 << 20 << 4 << false << "RWX5502-5.0T";
-    QTest::newRow("code 4 is unknown") << 4 << 3 << 4 << true << "未知设备";
-    QTest::newRow("unknown, English") << 0 << 20 << 4 << false << "Unknown device";
-    QTest::newRow("total") << 0 << 1 << 0 << true << "总重/组";
-    QTest::newRow("group, English") << 0 << 1 << 1003 << false << "Total weight/Group";
-}
-
-void TestTableRules::typeText()
-{
-    QFETCH(int, code);
-    QFETCH(int, page);
-    QFETCH(int, index);
-    QFETCH(bool, chinese);
-    QFETCH(QString, text);
-    QCOMPARE(WeighingType::typeText(code, page, index, chinese), text);
-}
-
-void TestTableRules::capacity()
-{
-    const QVector<QPair<int, int>> expected{{1, 500}, {2, 1000}, {3, 2000}, {5, 5000}, {0, 600000}, {4, 600000}, {-1, 600000}};
-    for (const auto &pair : expected)
-        QCOMPARE(WeighingType::capacity(pair.first), pair.second);
-}
-
-namespace {
-
-CellRow row(int width, int minErr, int minWarn, int maxWarn, int maxErr)
-{
-    CellRow r;
-    r.index001 = 1;
-    r.width1 = width;
-    r.minErr001 = minErr;
-    r.minWarn001 = minWarn;
-    r.maxWarn001 = maxWarn;
-    r.maxErr001 = maxErr;
-    return r;
-}
-
-} // namespace
-
-void TestTableRules::counters_data()
-{
-    QTest::addColumn<int>("belowAlarm");
-    QTest::addColumn<int>("belowWarnOnly");
-    QTest::addColumn<int>("aboveAlarm");
-    QTest::addColumn<int>("aboveWarnOnly");
-
-    QTest::newRow("five under alarm, seven under warning") << 5 << 2 << 0 << 0;
-    QTest::newRow("over only") << 0 << 0 << 3 << 4;
-    QTest::newRow("both sides") << 1 << 1 << 2 << 0;
-    QTest::newRow("none") << 0 << 0 << 0 << 0;
-}
-
-void TestTableRules::counters()
-{
-    QFETCH(int, belowAlarm);
-    QFETCH(int, belowWarnOnly);
-    QFETCH(int, aboveAlarm);
-    QFETCH(int, aboveWarnOnly);
-    QVector<CellRow> rows;
-    for (int i = 0; i < belowAlarm; ++i)
-        rows.append(row(5, 10, 20, 80, 100));
-    for (int i = 0; i < belowWarnOnly; ++i)
-        rows.append(row(15, 10, 20, 80, 100));
-    for (int i = 0; i < aboveAlarm; ++i)
-        rows.append(row(150, 10, 20, 80, 100));
-    for (int i = 0; i < aboveWarnOnly; ++i)
-        rows.append(row(90, 10, 20, 80, 100));
-    rows.append(row(50, 10, 20, 80, 100));
-    const TableCounters c = TableCounters::count(rows);
-    QCOMPARE(c.underAlarm, belowAlarm);
-    QCOMPARE(c.underWarn, belowWarnOnly);
-    QCOMPARE(c.overAlarm, aboveAlarm);
-    QCOMPARE(c.overWarn, aboveWarnOnly);
-}
-
-void TestTableRules::onlineOfflineAndSelectedLoad()
-{
-    QVector<CellRow> rows;
-    CellRow total = row(900, 0, 0, 4000, 5000);
-    total.index001 = 0;
-    total.state001 = 1;
-    total.checked001 = true;
-    rows.append(total); // neither counted nor summed
-    CellRow group = row(300, 0, 0, 4000, 5000);
-    group.index001 = 1003;
-    group.typeFlag001 = 1;
-    group.state001 = 0;
-    group.checked001 = true;
-    rows.append(group);
-    const int states[] = {1, 1, 3, 0, 2, 1};
-    for (int i = 0; i < 6; ++i) {
-        CellRow cell = row(100 + i, 0, 0, 4000, 5000);
-        cell.index001 = i + 1;
-        cell.state001 = states[i];
-        cell.checked001 = i % 2 == 0; // 100 + 102 + 104
-        rows.append(cell);
-    }
-    const TableCounters c = TableCounters::count(rows);
-    QCOMPARE(c.online, 3);
-    QCOMPARE(c.offline, 3);
-    QCOMPARE(c.selectedLoad, 306.0);
-    QVERIFY(c.anySelected);
-
-    for (CellRow &r : rows) {
-        if (r.index001 > 0 && r.typeFlag001 == 0)
-            r.checked001 = false;
-    }
-    const TableCounters none = TableCounters::count(rows);
-    QCOMPARE(none.selectedLoad, 0.0);
-    QVERIFY(!none.anySelected);
-}
-
-void TestTableRules::partNumbers()
-{
-    PartNumberPool pool;
-    QVERIFY(pool.reserve(2)); // a stored part keeps its number
-    QVERIFY(!pool.reserve(2));
-    QVERIFY(!pool.reserve(0));
-    QVERIFY(!pool.reserve(20));
-    QCOMPARE(pool.take(), 1);
-    QCOMPARE(pool.take(), 3);
-    for (int expected = 4; expected <= 19; ++expected)
-        QCOMPARE(pool.take(), expected);
-    QCOMPARE(pool.take(), 0); // a 20th part is not made
-    // The part menus bind to the used numbers: a freed number is announced.
-    QSignalSpy used(&pool, &PartNumberPool::usedChanged);
-    pool.release(4);
-    QCOMPARE(used.count(), 1);
-    QVERIFY(!pool.isUsed(4));
-    QCOMPARE(pool.take(), 4);
-    QCOMPARE(pool.used().size(), 19);
-}
 
 QTEST_GUILESS_MAIN(TestTableRules)
 #include "tst_tablerules.moc"

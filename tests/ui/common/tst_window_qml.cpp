@@ -5,12 +5,9 @@
 #include <QApplication>
 #include <QtQuickTest>
 
-// Each test file runs the real window with its controllers in a fresh working
-// directory; the table and bar chart tests feed it hub datagrams.
 int main(int argc, char **argv)
 {
-    // The interface's charts need the widgets application object.
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // the charts need the widgets application
     WorkingFolder files;
     HubFeed feed;
     QmlWindowTestSetup setup(&app, {{QStringLiteral("workingFolder"), &files}, {QStringLiteral("hubFeed"), &feed}});

@@ -5,20 +5,10 @@
 #include <QSettings>
 #include <QUrl>
 
-QString WorkingFolder::path() const
-{
-    return QDir::currentPath();
-}
-
-QString WorkingFolder::url() const
-{
-    return QUrl::fromLocalFile(QDir::currentPath()).toString();
-}
-
-bool WorkingFolder::exists(const QString &relative) const
-{
-    return QFile::exists(relative);
-}
+QString WorkingFolder::path() const { return QDir::currentPath(); }
+QString WorkingFolder::url() const { return QUrl::fromLocalFile(QDir::currentPath()).toString(); }
+bool WorkingFolder::exists(const QString &relative) const { return QFile::exists(relative); }
+bool WorkingFolder::removeFile(const QString &relative) const { return QFile::remove(relative); }
 
 QVariant WorkingFolder::setting(const QString &file, const QString &key) const
 {
@@ -28,11 +18,6 @@ QVariant WorkingFolder::setting(const QString &file, const QString &key) const
 void WorkingFolder::setSetting(const QString &file, const QString &key, const QVariant &value) const
 {
     QSettings(file, QSettings::IniFormat).setValue(key, value);
-}
-
-bool WorkingFolder::removeFile(const QString &relative) const
-{
-    return QFile::remove(relative);
 }
 
 QString WorkingFolder::artifactPath(const QString &name) const

@@ -5,21 +5,19 @@
 #include <QString>
 #include <QVariant>
 
-// Files of the temporary working directory, for the QML test cases: the
-// program keeps its settings there, and the tests seed and read them.
+// The temporary working directory's files (the program keeps its settings there), for the QML tests.
 class WorkingFolder : public QObject
 {
     Q_OBJECT
 public:
     using QObject::QObject;
-
     Q_INVOKABLE QString path() const;
     Q_INVOKABLE QString url() const;
     Q_INVOKABLE bool exists(const QString &relative) const;
     Q_INVOKABLE QVariant setting(const QString &file, const QString &key) const;
     Q_INVOKABLE void setSetting(const QString &file, const QString &key, const QVariant &value) const;
     Q_INVOKABLE bool removeFile(const QString &relative) const;
-    // Where screenshots are kept for a person to look at: the build folder.
+    // Screenshots for a person to look at, in the build folder.
     Q_INVOKABLE QString artifactPath(const QString &name) const;
 };
 

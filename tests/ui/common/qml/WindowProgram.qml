@@ -1,23 +1,20 @@
 import QtQuick 2.15
 
-// Starts and stops the real main window in the test's working directory and
-// finds its parts.
+// Starts and stops the real main window in the test's working directory and finds its parts.
 QtObject {
     property var window: null
     property var testCase: null
-    // Leave as quitting the program does: the workspace is released before
-    // the window goes.
+    // Release the workspace before the window goes, as quitting does.
     property bool releaseOnStop: false
 
-    // `folder` (the working-directory helper) sends new projects into the
-    // working directory too.
+    // With `folder` (the working-directory helper), new projects go there too.
     function start(folder) {
         if (folder)
             folder.setSetting("setting.ini", "fileFolder", folder.url() + "/projects")
         var component = Qt.createComponent("qrc:/main.qml")
         testCase.verify(component.status === Component.Ready, component.errorString())
         window = component.createObject(null)
-        testCase.verify(window !== null, "main window created")
+        testCase.verify(window !== null)
         testCase.tryVerify(function() { return workspace() !== null }, 10000, "workspace built")
     }
 
@@ -28,8 +25,7 @@ QtObject {
             window.destroy()
             window = null
         }
-        // Deferred deletion runs the pages' destruction handlers.
-        testCase.wait(50)
+        testCase.wait(50) // deferred deletion runs the pages' destruction handlers
     }
 
     function page() { return testCase.findChild(window.contentItem, "mySettingForm") }
