@@ -4,8 +4,6 @@
 #include "app/qmllanguage.h"
 
 #include <QObject>
-#include <QPair>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QVector>
@@ -26,8 +24,7 @@ public:
         : m_app(app), m_contextObjects(contextObjects) {}
 
 signals:
-    // Before the language switch and the last working directory go.
-    void finishing();
+    void finishing(); // before the language switch and the last working directory go
 
 public slots:
     void applicationAvailable();

@@ -4,11 +4,9 @@ import QtQuick 2.15
 QtObject {
     property var window: null
     property var testCase: null
-    // Release the workspace before the window goes, as quitting does.
-    property bool releaseOnStop: false
+    property bool releaseOnStop: false // release the workspace first, as quitting does
 
-    // With `folder` (the working-directory helper), new projects go there too.
-    function start(folder) {
+    function start(folder) { // with the working-directory helper, new projects go there too
         if (folder)
             folder.setSetting("setting.ini", "fileFolder", folder.url() + "/projects")
         var component = Qt.createComponent("qrc:/main.qml")
