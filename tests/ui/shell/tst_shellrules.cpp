@@ -1,5 +1,6 @@
 #include "ui/shell/hubconnectionmask.h"
 #include "ui/shell/logscanrule.h"
+#include "ui/shell/messagelog.h"
 #include "ui/shell/recentprojectlist.h"
 #include "ui/shell/screenbeat.h"
 
@@ -7,8 +8,26 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+QStringList g_fileLines;
+
+void captureFileLine(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    g_fileLines << (type == QtWarningMsg ? "W " : "I ") + text;
+}
+
+// A message that, stamped ("[yyyy-MM-dd HH:mm:ss] "), makes a line of exactly `length` characters.
+QString line(int number, int length)
+{
+    return QStringLiteral("cell %1 ").arg(number, 4, 10, QLatin1Char('0')).leftJustified(length - 22, '.');
+}
+
+} // namespace
+
 // The window's rules: status line and auto-scan driven by the controller's and hub link's own log
-// texts, the hub circles, the recent-projects list and the screen beat.
+// texts, the log areas' stamping, trimming and batching (thousands of lines in one refresh reach the
+// screen as one change), the hub circles, the recent-projects list and the screen beat.
 class TestShellRules : public QObject
 {
     Q_OBJECT
@@ -20,7 +39,6 @@ private slots:
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QPoint>("cell"); // page, index; (0, 0): no scan
-        QTest::newRow("English 1.12") << false << "Create device ID:1.12" << QPoint(1, 12);
         QTest::newRow("shortest key") << false << "Create device ID:1.5" << QPoint(1, 5);
         QTest::newRow("longest key, Chinese") << true << "创建设备ID:20.99" << QPoint(20, 99);
         QTest::newRow("six characters") << false << "Create device ID:123.45" << QPoint();
@@ -50,8 +68,7 @@ private slots:
         QVERIFY(!rule.scanPending() && !rule.scanall());
     }
 
-    // A hub connection reported just after a refresh finds the hub's page spent: the hub is
-    // scanned at once and again when the scan window closes.
+    // A hub connection right after a refresh finds its page spent: scan now and when the window closes.
     void hubConnectionScansNowAndAgainAfterOneFullPass()
     {
         LogScanRule rule;
@@ -142,13 +159,74 @@ private slots:
             const qint64 offset = (before + ms) % period;
             QVERIFY(offset <= read || offset >= period - read);
         }
-        ScreenBeat beat; // beats only while running
-        beat.setPeriodMs(100);
-        QSignalSpy counted(&beat, &ScreenBeat::countChanged);
-        beat.setRunning(true);
-        QVERIFY(counted.wait(1000));
-        beat.setRunning(false);
-        QVERIFY(!counted.wait(250));
+    }
+
+    void burstTrimsLineByLine_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("kept");
+        // k lines of 100 hold 101 k - 1: the 80th passes 8000 and drops 4000, the 119th passes again.
+        // Trimming the burst as a whole would keep far more.
+        QTest::newRow("79 lines") << 79 << 7978;
+        QTest::newRow("80 lines, first cut") << 80 << 4079;
+        QTest::newRow("119 lines, second cut") << 119 << 4018;
+    }
+    void burstTrimsLineByLine()
+    {
+        QFETCH(int, lines);
+        MessageLog log;
+        log.setLimit(8000);
+        log.setCut(4000);
+        for (int i = 1; i <= lines; ++i)
+            log.append(line(i, 100));
+        QTEST(log.text().size(), "kept");
+        QVERIFY(log.text().endsWith(line(lines, 100)));
+    }
+
+    void burstIsAnnouncedAsOneChange()
+    {
+        MessageLog log;
+        log.setLimit(8000);
+        log.setCut(4000);
+        QSignalSpy changed(&log, &MessageLog::textChanged);
+        log.clear();
+        QCOMPARE(changed.count(), 0);
+        // The first line after a quiet spell is shown at once, the rest of the burst on the next beat.
+        for (int i = 1; i <= 3000; ++i)
+            log.append(line(i, 60));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed.wait(2 * NotifyCoalescer::PeriodMs));
+        QVERIFY(!changed.wait(2 * NotifyCoalescer::PeriodMs));
+        QCOMPARE(changed.count(), 2);
+        const QString text = log.text(); // the newest lines, whole and in order
+        QVERIFY(text.size() <= 8000 && text.endsWith(line(3000, 60)) && text.chopped(61).endsWith(line(2999, 60)));
+
+        // Clearing shows at once, even while the line before it waits for its beat.
+        log.append("just before clearing");
+        log.clear();
+        QCOMPARE(changed.count(), 4);
+        QVERIFY(!changed.wait(2 * NotifyCoalescer::PeriodMs));
+        // A re-translation re-evaluates bindings and shows a line still waiting for its beat:
+        // clearing again must reach it although the last announced text was empty too.
+        log.append("before the switch");
+        log.clear();
+        log.append("waiting for its beat");
+        const int before = changed.count();
+        log.clear();
+        QCOMPARE(changed.count(), before + 1);
+    }
+
+    void recordWritesTheLogFileAtOnce()
+    {
+        g_fileLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(captureFileLine);
+        MessageLog log;
+        log.append("first");
+        log.record("ERR", "CZ 1.5:离线");
+        log.record("INF", "Master control 3 connection normal");
+        qInstallMessageHandler(previous);
+        QCOMPARE(g_fileLines, QStringList({"W CZ 1.5:离线", "I Master control 3 connection normal"}));
+        QVERIFY(QRegularExpression("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\] first\n.{22}CZ 1.5:离线\n").match(log.text()).hasMatch());
     }
 };
 

@@ -9,9 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Closing the window through the window system saves what the session changed and leaves
-// successfully: the real program, in a temporary folder on the X display the test runs under, with a
-// Bluetooth cell registered during the session by the simulated serial receiver on a pseudo-terminal.
+// Closing the window through the window system saves what the session changed and leaves successfully:
+// the real program under X, a Bluetooth cell registered by the simulated serial receiver on a pty.
 class TestVornViewEndToEnd : public QObject
 {
     Q_OBJECT

@@ -18,7 +18,6 @@ TestCase {
         return [
             { tag: "Chinese mode refuses 21", file: "MyPartMenu.qml", chinese: true, typed: 21, kept: 20 },
             { tag: "English mode refuses 41", file: "LinePartMenu.qml", chinese: false, typed: 41, kept: 40 },
-            { tag: "plan menu, Chinese mode", file: "PlanPartMenu.qml", chinese: true, typed: 21, kept: 20 }
         ]
     }
 
