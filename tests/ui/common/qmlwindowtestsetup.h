@@ -13,8 +13,7 @@
 class QApplication;
 class QQmlEngine;
 
-// For quick_test_main_with_setup: each QML test file gets an engine with the program's types, start-up
-// catalogue and language switch, a fresh working directory, and the test's helpers under their names.
+// Each QML test file's engine gets the program's types, catalogue, language switch, helpers and a fresh folder.
 class QmlWindowTestSetup : public QObject
 {
     Q_OBJECT

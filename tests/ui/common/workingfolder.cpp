@@ -8,7 +8,6 @@
 QString WorkingFolder::path() const { return QDir::currentPath(); }
 QString WorkingFolder::url() const { return QUrl::fromLocalFile(QDir::currentPath()).toString(); }
 bool WorkingFolder::exists(const QString &relative) const { return QFile::exists(relative); }
-bool WorkingFolder::removeFile(const QString &relative) const { return QFile::remove(relative); }
 
 QVariant WorkingFolder::setting(const QString &file, const QString &key) const
 {

@@ -16,7 +16,6 @@ public:
     Q_INVOKABLE bool exists(const QString &relative) const;
     Q_INVOKABLE QVariant setting(const QString &file, const QString &key) const;
     Q_INVOKABLE void setSetting(const QString &file, const QString &key, const QVariant &value) const;
-    Q_INVOKABLE bool removeFile(const QString &relative) const;
     // Screenshots for a person to look at, in the build folder.
     Q_INVOKABLE QString artifactPath(const QString &name) const;
 };

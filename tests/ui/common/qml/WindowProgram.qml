@@ -27,7 +27,6 @@ QtObject {
     }
 
     function page() { return testCase.findChild(window.contentItem, "mySettingForm") }
-    function recApp() { return testCase.findChild(window.contentItem, "rec_app") }
     function workspace() { return page() ? page().workspace : null }
     function testPage() { return workspace() ? workspace().testPage : null }
     function control() { return page().projectControl }
