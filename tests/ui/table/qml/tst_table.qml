@@ -2,228 +2,190 @@ import QtQuick 2.15
 import QtTest 1.15
 import "../../common/qml"
 
-// The table view in the real window with the real controllers: cells fed as
-// hub datagrams appear as rows, groups and parts are made from the header,
-// and parts with their cells come back after a save and a reopening.
+// The table view and its settings panel in the real window: what the
+// delegates, buttons, dialogs and part tabs are bound and wired to, fed with
+// hub datagrams through the real controller and stored in the real project.
 TestCase {
     id: testCase
     name: "TableView"
     when: windowShown
 
-    WindowProgram {
-        id: program
-        testCase: testCase
-    }
+    WindowProgram { id: program; testCase: testCase }
 
-    SignalSpy {
-        id: partDeleted
-        signalName: "tablepartCreatSignal"
-    }
-
-    function init() {
-        program.start(workingFolder)
-        partDeleted.clear()
-        partDeleted.target = container()
-    }
-
-    function cleanup() {
-        program.stop()
-    }
+    function init() { program.start(workingFolder) }
+    function cleanup() { program.stop() }
 
     function container() { return findChild(program.workspace(), "myTableParent") }
     function control() { return program.weighing() }
-
-    // The rows of a table model as "page.index" texts.
     function keysOf(rows) {
         var keys = []
         for (var row = 0; row < rows.count; ++row)
-            keys.push(rowValue(rows, row, "idText").split("\n")[0])
+            keys.push(rows.get(row).pageId001 + "." + rows.get(row).index001)
         return keys
     }
-
-    function rowValue(rows, row, role) {
-        return rows.get(row)[role]
-    }
-
-    function rowOf(rows, key) {
-        return keysOf(rows).indexOf(key)
-    }
-
-    // The shown delegate of a row of the visible table.
-    function delegateOf(table, key) {
-        var items = table.listView.contentItem.children
+    function delegateOf(key) {
+        var items = container().mainTable.listView.contentItem.children
         for (var i = 0; i < items.length; ++i) {
             if (items[i].objectName === "tableRow" && items[i].visible && items[i].idText.split("\n")[0] === key)
                 return items[i]
         }
         return null
     }
-
+    function feed(weight27) {
+        hubFeed.send(control(), 2, [[0, 0, 0, 0], [1, 0, 0, 0], [2, 0, 0, 0], [3, 0, 0, 0], [4, 0, 0, 0],
+                                    [5, 0, 0, 0], [6, 0, 0, 0], [7, weight27, 1, 1], [8, 20, 3, 5]])
+    }
     function feedCells() {
+        program.page().checkBox_setl = false // absolute thresholds: new cells keep theirs
         control().createCell(2, 7)
         control().createCell(2, 8)
         control().createCell(3, 1)
         control().setMaxWarnData(2, 7, 80)
         control().setMaxErrData(2, 7, 100)
-        hubFeed.send(control(), 2, [[0, 0, 0, 0], [1, 0, 0, 0], [2, 0, 0, 0], [3, 0, 0, 0], [4, 0, 0, 0],
-                                    [5, 0, 0, 0], [6, 0, 0, 0], [7, 90, 1, 1], [8, 20, 3, 5]])
-        var rows = container().mainTable.rows
-        tryVerify(function() { return rowOf(rows, "3.1") >= 0 && rowValue(rows, rowOf(rows, "2.7"), "width1") === 90 }, 5000)
-        return rows
+        feed(90)
+        tryVerify(function() { return delegateOf("3.1") !== null && findChild(delegateOf("2.7"), "weightCell").text === "90" }, 5000)
+        return container().mainTable.rows
     }
+    function openPanel() {
+        program.workspace().currentView = 1
+        program.workspace().tableSetSignal()
+        var panel = container().currentTable.settingPanel
+        tryVerify(function() { return panel.opened }, 2000)
+        verify(!findChild(program.workspace(), "workspaceTabBar").enabled)
+        verify(!findChild(container(), "partTabs").enabled)
+        return panel
+    }
+    function click(panel, name) { mouseClick(findChild(panel.contentItem, name)) }
+    function field(panel, name) { return findChild(panel.contentItem, name) }
 
-    function test_publishedCellsAppearWithTheirTextsAndColours() {
-        var rows = feedCells()
-        var row = rowOf(rows, "2.7")
-        compare(rowValue(rows, 0, "idText"), "1.0")
-        compare(rowValue(rows, row, "name001"), "CZ 2.7")
-        compare(rowValue(rows, row, "stateText"), "ON") // the program starts in English
-        compare(rowValue(rows, row, "typeText"), "RWX4401-0.5T")
-        compare(rowValue(rows, row, "widthColor"), "Orange")
-
-        tryVerify(function() { return delegateOf(container().mainTable, "2.7") !== null }, 3000, "row 2.7 shown")
-        var shown = delegateOf(container().mainTable, "2.7")
-        var weightCell = findChild(shown, "weightCell")
-        compare(weightCell.text, "90")
+    function test_delegatesFollowTheRows() {
+        feedCells()
+        var weightCell = findChild(delegateOf("2.7"), "weightCell")
         verify(Qt.colorEqual(weightCell.color, "Orange"))
-        verify(Qt.colorEqual(findChild(shown, "stateCell").color, "green"))
-
-        var fault = rowOf(rows, "2.8")
-        tryCompare(rows, "count", 4)
-        compare(rowValue(rows, fault, "stateText"), "ERR")
-        compare(rowValue(rows, fault, "typeText"), "RWX4401-5.0T")
-
-        hubFeed.send(control(), 2, [[0, 0, 0, 0], [1, 0, 0, 0], [2, 0, 0, 0], [3, 0, 0, 0], [4, 0, 0, 0],
-                                    [5, 0, 0, 0], [6, 0, 0, 0], [7, 110, 1, 1], [8, 20, 3, 5]])
-        tryVerify(function() { return rowValue(rows, row, "widthColor") === "red" }, 3000)
-        tryVerify(function() { return Qt.colorEqual(findChild(delegateOf(container().mainTable, "2.7"), "weightCell").color, "red") }, 3000)
+        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "stateCell").color, "green"))
+        feed(110)
+        tryVerify(function() { return Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "red") }, 3000)
         // Hiding the overweight-alarm column takes its colour out.
         program.workspace().rect4_d = 84
-        compare(rowValue(rows, row, "widthColor"), "Orange")
+        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "Orange"))
         verify(!findChild(container().mainTable, "overAlarmHeader").visible)
-        // The counters of the visible table follow once a second.
-        tryCompare(rows, "rect8_N", 0, 3000)
-        tryCompare(rows, "rect_ON", 1, 3000)
-        compare(rows.rect_OFF, 2)
-        var header = findChild(container().mainTable, "tableHeader")
-        verify(findChild(header, "onlineCount").visible)
+        verify(findChild(findChild(container().mainTable, "tableHeader"), "onlineCount").visible)
     }
 
-    function test_groupAssignmentCallsTheControllerForSelectedRows() {
+    function test_mouseSelectsRowsForGroups() {
         var rows = feedCells()
         var parent = container()
-        var notice = parent.mainTable.notice
         parent.setGroup(3)
-        compare(notice.text, "Please select the device")
-        tryVerify(function() { return notice.opacity > 0 }, 1000)
-
-        tryVerify(function() { return delegateOf(parent.mainTable, "3.1") !== null }, 3000)
-        mouseClick(delegateOf(parent.mainTable, "2.7"))
-        compare(rowValue(rows, rowOf(rows, "2.7"), "checked001"), true)
-        mouseClick(delegateOf(parent.mainTable, "3.1"), 5, 5, Qt.LeftButton, Qt.ControlModifier)
+        compare(parent.mainTable.notice.text, "Please select the device")
+        mouseClick(delegateOf("2.7"))
+        mouseClick(delegateOf("3.1"), 5, 5, Qt.LeftButton, Qt.ControlModifier)
         var groupBox = findChild(parent, "groupBox")
         groupBox.currentIndex = 2
         groupBox.activated(2)
-        // The controller makes the group; the next refresh shows it under the total.
-        tryVerify(function() { return rowOf(rows, "1.1004") === 1 }, 3000)
-        tryVerify(function() { return rowValue(rows, rowOf(rows, "2.7"), "groupId001") === 3 }, 3000)
-        compare(rowValue(rows, rowOf(rows, "3.1"), "groupId001"), 3)
-        compare(rowValue(rows, rowOf(rows, "2.8"), "groupId001"), 0)
-
-        // Deleting: the group row selected, the dialog confirmed.
-        parent.mainTable.rows.setAllChecked(false)
-        parent.mainTable.rows.ctrlClickRow(1)
+        tryVerify(function() { return keysOf(rows)[1] === "1.1004" }, 3000)
+        tryCompare(rows.get(rows.rowOf(3, 1)), "groupId001", 3, 3000)
+        compare(rows.get(rows.rowOf(2, 8)).groupId001, 0)
+        rows.setAllChecked(false)
+        rows.ctrlClickRow(1)
         parent.deleteGroup()
-        var dialog = parent.mainTable.groupDeleteDialog
-        tryVerify(function() { return dialog.opened }, 2000)
-        dialog.accept()
-        compare(rowOf(rows, "1.1004"), -1)
-        tryVerify(function() { return rowValue(rows, rowOf(rows, "2.7"), "groupId001") === 0 }, 3000)
+        tryVerify(function() { return parent.mainTable.groupDeleteDialog.opened }, 2000)
+        parent.mainTable.groupDeleteDialog.accept()
+        verify(!rows.contains(1, 1004))
     }
 
-    // The main tab's caption under its picture and a part name of three
-    // lines stay inside the header.
+    // The main tab's caption under its picture and a part name of three lines
+    // stay inside the header.
     function test_partTabsShowTheirWholeCaption() {
-        var parent = container()
-        verify(parent.createPart("a part name that takes three lines in its tab") > 0)
-        var tabs = findChild(parent, "partTabs")
-        compare(tabs.count, 2)
+        verify(container().createPart("a part name that takes three lines in its tab") > 0)
+        var tabs = findChild(container(), "partTabs")
         waitForRendering(tabs)
         for (var i = 0; i < tabs.count; ++i) {
-            var tab = tabs.itemAt(i)
-            var caption = findChild(tab, "partTabCaption")
-            verify(!caption.truncated, caption.text)
+            var caption = findChild(tabs.itemAt(i), "partTabCaption")
             var top = caption.mapToItem(tabs, 0, 0).y
             var bottom = caption.mapToItem(tabs, 0, caption.height).y
-            verify(top >= 0 && bottom <= tabs.height && bottom <= tab.mapToItem(tabs, 0, tab.height).y,
-                   caption.text + ": " + top + " to " + bottom + " in " + tabs.height)
+            verify(!caption.truncated && top >= 0 && bottom <= tabs.height
+                   && bottom <= tabs.itemAt(i).mapToItem(tabs, 0, tabs.itemAt(i).height).y, caption.text)
         }
-        compare(findChild(tabs.itemAt(1), "partTabCaption").lineCount, 3)
+        compare(findChild(tabs.itemAt(tabs.count - 1), "partTabCaption").lineCount, 3)
     }
 
-    function test_partsTakeTheLowestFreeNumber() {
-        var parent = container()
-        // Start without the parts an earlier test stored in the project.
-        while (parent.parts.count > 0)
-            parent.deletePart(parent.parts.get(0).number)
-        partDeleted.clear()
-        for (var i = 1; i <= 19; ++i)
-            compare(parent.createPart("part " + i), i)
-        compare(parent.createPart("twentieth"), 0)
-        compare(parent.parts.count, 19)
-
-        parent.askDeletePart(4)
-        var dialog = parent.partDeleteDialog
-        tryVerify(function() { return dialog.opened }, 2000)
-        dialog.accept()
-        compare(partDeleted.count, 1)
-        compare(partDeleted.signalArguments[0][0], 4)
-        compare(parent.parts.count, 18)
-        verify(!parent.partNumbers.isUsed(4))
-        compare(parent.createPart("again"), 4)
-        compare(parent.parts.get(18).number, 4)
-        // The new part 4 starts with its total row only; cells are added to it.
-        parent.addCellToPart(4, 2, 9)
-        compare(keysOf(parent.tableOf(4).rows), ["1.0", "2.9"])
-    }
-
-    function test_partsAndTheirCellsSurviveSaveAndReopen() {
+    function test_panelAndPartsComeBackAfterReopening() {
         var rows = feedCells()
         var parent = container()
+        while (parent.parts.count > 0)
+            parent.deletePart(parent.parts.get(0).number)
         var number = parent.createPart("north")
-        compare(number, 1)
-        // Nothing selected: a notice, nothing added.
+        rows.ctrlClickRow(rows.rowOf(2, 7))
+        rows.ctrlClickRow(rows.rowOf(3, 1))
         parent.addSelectedToPart(number)
-        compare(parent.mainTable.notice.text, "Please select the device to add")
-        rows.ctrlClickRow(rowOf(rows, "2.7"))
-        rows.ctrlClickRow(rowOf(rows, "3.1"))
-        parent.addSelectedToPart(number)
-        var part = parent.tableOf(number)
-        compare(keysOf(part.rows), ["1.0", "2.7", "3.1"])
-        // The part follows its own cells only.
-        tryVerify(function() { return rowValue(part.rows, 1, "width1") === 90 }, 3000)
-        compare(part.rows.count, 3)
+        compare(keysOf(parent.tableOf(number).rows), ["1.0", "2.7", "3.1"])
+        parent.askDeletePart(parent.createPart("gone"))
+        tryVerify(function() { return parent.partDeleteDialog.opened }, 2000)
+        parent.partDeleteDialog.accept()
+        compare(parent.parts.count, 1)
 
-        // Removing from the part on screen.
-        var tabs = findChild(parent, "partTabs")
-        tabs.currentIndex = 1
-        compare(parent.currentPart, number)
-        part.rows.ctrlClickRow(2)
-        parent.removeSelectedFromPart()
-        compare(keysOf(part.rows), ["1.0", "2.7"])
+        var panel = openPanel()
+        var bars = findChild(program.workspace(), "myBarChartParent").mainChart.rows
+        field(panel, "wiredIdField").text = "3.0"
+        click(panel, "createDeviceButton")
+        compare(panel.notice.text, "Please enter the correct ID,\nit must be over x.0")
+        field(panel, "wiredIdField").text = "3.5"
+        click(panel, "createDeviceButton")
+        field(panel, "wiredRangeField").text = "3.03-3.02"
+        click(panel, "createDevicesButton")
+        tryVerify(function() { return rows.contains(3, 5) && rows.contains(3, 2) && bars.contains(3, 2) }, 5000)
+        rows.clickRow(rows.rowOf(3, 5), false)
+        field(panel, "nameField").text = "Pump"
+        field(panel, "maxErrField").text = "900"
+        click(panel, "setThresholdsButton")
+        mouseClick(panel.columnRow.tareSwitch)
+        panel.columnRow.tareField.text = "12"
+        panel.columnRow.tareField.accepted()
+        click(panel, "descendingButton")
+        click(panel, "moveBottomButton")
+        compare(keysOf(rows)[rows.count - 1], "3.5")
+        compare(keysOf(bars), keysOf(rows))
+        rows.clickRow(rows.rowOf(3, 3), false)
+        click(panel, "deleteDeviceButton")
+        tryVerify(function() { return panel.deleteDialog.opened }, 2000)
+        panel.deleteDialog.accept()
+        var kept = keysOf(rows)
+        verify(kept.indexOf("3.3") < 0)
+        panel.close()
+        tryVerify(function() { return findChild(program.workspace(), "workspaceTabBar").enabled }, 2000)
 
         program.workspace().saveProject()
-        var page = program.page()
-        page.returnToProjectPage(true)
+        program.page().returnToProjectPage(true)
         wait(50)
-        page.openProject()
+        program.page().openProject()
         tryVerify(function() { return program.workspace() !== null }, 5000)
-        parent = container()
-        compare(parent.parts.count, 1)
-        compare(parent.parts.get(0).name, "north")
-        compare(parent.parts.get(0).number, 1)
-        compare(keysOf(parent.tableOf(1).rows), ["1.0", "2.7"])
-        var mainKeys = keysOf(parent.mainTable.rows)
-        verify(mainKeys.indexOf("2.7") > 0 && mainKeys.indexOf("3.1") > 0, mainKeys)
+        rows = container().mainTable.rows
+        compare(keysOf(rows), kept)
+        compare(keysOf(findChild(program.workspace(), "myBarChartParent").mainChart.rows), kept)
+        tryVerify(function() { var r = rows.get(rows.rowOf(3, 5)); return r.name001 === "Pump" && r.maxErr001 === 900 && r.peel001 === 12 }, 5000)
+        compare(container().parts.get(0).name, "north")
+        compare(keysOf(container().tableOf(number).rows), ["1.0", "2.7", "3.1"])
+    }
+
+    // A part's panel: absolute thresholds only, its own chart twin, and the
+    // device types rebuilt in Chinese keeping the choice.
+    function test_partPanel() {
+        var parent = container()
+        var number = parent.createPart("south")
+        findChild(parent, "partTabs").currentIndex = parent.parts.count
+        program.page().checkBox_setl = true
+        var panel = openPanel()
+        verify(!panel.thresholdRows.percentBox.enabled)
+        compare(panel.twin.chart, findChild(program.workspace(), "myBarChartParent").chartOf(number).rows)
+        var types = panel.deviceRow.typeBox
+        compare(field(panel, "nameField").maximumLength, 16)
+        types.currentIndex = 1
+        types.activated(1)
+        program.workspace().systemSetting.changeLanguage(true)
+        compare(types.currentText, "RWX5502(无线)")
+        verify(field(panel, "macField").visible)
+        compare(field(panel, "nameField").maximumLength, 8)
+        program.workspace().systemSetting.changeLanguage(false)
+        panel.close()
     }
 }
