@@ -1,11 +1,9 @@
-#include "app/languageflag.h"
 #include "ui/barchart/barrules.h"
-#include "ui/common/figurestate.h"
 
 #include <QtTest>
 
-// The bar chart's geometry (adaptation is in the row model test) and the
-// figure state colours and texts.
+// The bar chart's geometry (adaptation, axis fields and figure states are in
+// the row test).
 class TestBarRules : public QObject
 {
     Q_OBJECT
@@ -15,10 +13,6 @@ private slots:
     void scaleAndTicks();
     void markersNeverLieBelowZero_data();
     void markersNeverLieBelowZero();
-    void axisFieldsTakeDigitsAndCap_data();
-    void axisFieldsTakeDigitsAndCap();
-    void figureState_data();
-    void figureState();
 };
 
 void TestBarRules::scaleAndTicks_data()
@@ -75,52 +69,6 @@ void TestBarRules::markersNeverLieBelowZero()
     const BarRules::Markers m =
         BarRules::markers({values[0], values[1], values[2], values[3], values[4], values[5]}, propo, 20);
     QTEST((QVector<double>{m.underWarn, m.overWarn, m.underAlarm, m.overAlarm, m.minBracket, m.maxBracket}), "markers");
-}
-
-void TestBarRules::axisFieldsTakeDigitsAndCap_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("limit");
-    QTest::addColumn<double>("value");
-    QTest::newRow("X1 above its cap") << "2000000" << BarRules::AxisX1FieldLimit << 1000000.0;
-    QTest::newRow("huge") << QString(400, QLatin1Char('9')) << BarRules::AxisX1FieldLimit << 1000000.0;
-    QTest::newRow("empty") << "" << BarRules::AxisX1FieldLimit << -1.0;
-    QTest::newRow("sign") << "-5" << BarRules::AxisX1FieldLimit << -1.0;
-    QTest::newRow("decimal") << "2.5" << BarRules::AxisX1FieldLimit << -1.0;
-}
-
-void TestBarRules::axisFieldsTakeDigitsAndCap()
-{
-    QFETCH(QString, text);
-    QFETCH(double, limit);
-    QTEST(BarRules::axisFieldValue(text, limit), "value");
-}
-
-void TestBarRules::figureState_data()
-{
-    QTest::addColumn<double>("weight");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("overAlarmShown");
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("result");
-    // Alarm below 20, warning below 50, warning above 80, alarm above 100.
-    QTest::newRow("normal") << 60.0 << 1 << true << true << QStringLiteral("green 正常");
-    QTest::newRow("over alarm") << 110.0 << 1 << true << false << "red Overweight alarm";
-    QTest::newRow("over alarm column hidden") << 110.0 << 1 << false << false << "Orange Overweight warning";
-    QTest::newRow("offline, overweight") << 110.0 << 2 << true << false << "#ccc800 OFF";
-    QTest::newRow("fault") << 10.0 << 3 << true << false << "#ccc800 ERR";
-}
-
-void TestBarRules::figureState()
-{
-    QFETCH(double, weight);
-    QFETCH(int, state);
-    QFETCH(bool, overAlarmShown);
-    QFETCH(bool, chinese);
-    TableRules::Columns columns;
-    columns.overAlarm = overAlarmShown;
-    const FigureState::Result r = FigureState::evaluate(weight, {20, 50, 80, 100}, state, columns, TableRules::Palette(), chinese);
-    QTEST(r.color + QLatin1Char(' ') + r.text, "result");
 }
 
 QTEST_GUILESS_MAIN(TestBarRules)

@@ -20,20 +20,15 @@ TestCase {
     function openPopup() {
         program.workspace().currentView = 2
         program.workspace().barChartSetSignal()
-        tryVerify(function() { return charts().settingsPopup.opened }, 2000)
+        tryVerify(function() { return charts().settingsPopup.opened })
         return charts().settingsPopup
     }
-    function closePopup(popup) {
-        mouseClick(field(popup, "barChartSettingClose"))
-        tryVerify(function() { return !popup.visible }, 2000)
-    }
+    function closePopup(popup) { mouseClick(field(popup, "barChartSettingClose")); tryVerify(function() { return !popup.visible }) }
     // Cell 2.3 weighs 220 kg, over its alarm at 200.
     function feedCells(weight23) {
-        for (var index = 1; index <= 3; ++index) {
-            program.weighing().createCell(2, index)
-            program.weighing().setMaxWarnData(2, index, 160)
-            program.weighing().setMaxErrData(2, index, 200)
-        }
+        program.weighing().createCell(2, 3)
+        program.weighing().setMaxWarnData(2, 3, 160)
+        program.weighing().setMaxErrData(2, 3, 200)
         hubFeed.send(program.weighing(), 2, [[3, weight23, 1, 2]])
         var rows = charts().mainChart.rows
         tryVerify(function() { return rows.get(rows.rowOf(2, 3)).width1 === weight23 }, 5000)
@@ -62,7 +57,7 @@ TestCase {
         chart.showInfo(30, y)
         tryVerify(function() { return chart.infoMenu.opened && chart.infoMenu.text.indexOf("ID:2.3\n") === 0 }, 2000)
         chart.infoMenu.close()
-        wait(100)
+        wait(100) // a picture of the window for a person to look at
         var image = grabImage(program.window.contentItem)
         image.save(workingFolder.artifactPath("barchart-states.png"))
         var bar = chart.painter.mapToItem(null, 250, y)
@@ -103,15 +98,11 @@ TestCase {
         tryVerify(function() { return program.workspace() !== null }, 5000)
         part = charts().chartOf(number)
         verify(part.rows.contains(2, 3) && tables().tableOf(number).rows.contains(2, 3))
-        compare(part.rows.allTotalData, 1000000)
-        verify(!part.rows.axisAdaptive && !part.gt1_checked && part.oua1_checked && charts().mainChart.gt1_checked)
-        compare(part.horizontalSlider_value, 80)
-        compare(charts().mainChart.oua1_checked, false)
+        verify(part.rows.allTotalData === 1000000 && part.horizontalSlider_value === 80 && !part.rows.axisAdaptive)
+        verify(!part.gt1_checked && part.oua1_checked && charts().mainChart.gt1_checked && !charts().mainChart.oua1_checked)
         // Deleting the table part takes its chart and tab.
         charts().partTabs.currentIndex = 1
         tables().deletePart(number)
-        compare(charts().chartOf(number), null)
-        compare(charts().partTabs.count, 1)
-        compare(charts().currentPart, 0)
+        verify(charts().chartOf(number) === null && charts().partTabs.count === 1 && charts().currentPart === 0)
     }
 }
