@@ -1,18 +1,23 @@
 #include "app/languageflag.h"
 #include "ui/barchart/barchartitem.h"
+#include "ui/barchart/barrules.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
 
-// The bar rows fed as the controller's refresh publishes them, and the chart
-// painted from them.
+// The chart's geometry, the bar rows fed as the controller's refresh
+// publishes them, and the chart painted from them.
 class TestBarChart : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void scaleAndTicks_data();
+    void scaleAndTicks();
+    void markersNeverLieBelowZero_data();
+    void markersNeverLieBelowZero();
     void init();
     void adaptationFollowsTheLastRowOfARound();
     void rowsFollowAxesWidthAndColumns();
@@ -48,6 +53,60 @@ private:
     std::unique_ptr<BarRowModel> m_model;
 };
 
+void TestBarChart::scaleAndTicks_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("typeFlag");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("propo"); // axes X1 2500 and X2 250
+    QTest::addColumn<QVector<double>>("ticks"); // the first two and the last, then the count
+    QTest::newRow("total row") << 0 << 0 << 1040.0 << 2.5 << QVector<double>{0, 100, 1000, 11};
+    QTest::newRow("group row, odd width") << 1005 << 1 << 993.0 << 2500 / 953.0 << QVector<double>{0, 95, 950, 11};
+    QTest::newRow("cell above 1000") << 1005 << 0 << 1040.0 << 0.25 << QVector<double>{0, 100, 1000, 11};
+    QTest::newRow("one-pixel step") << 7 << 0 << 45.0 << 50.0 << QVector<double>{0, 1, 5, 6};
+    QTest::newRow("step rounds to nothing") << 7 << 0 << 44.0 << 62.5 << QVector<double>{};
+    QTest::newRow("exactly the margin") << 0 << 0 << 40.0 << 0.0 << QVector<double>{};
+}
+
+void TestBarChart::scaleAndTicks()
+{
+    QFETCH(int, index);
+    QFETCH(int, typeFlag);
+    QFETCH(double, width);
+    QFETCH(double, propo);
+    QFETCH(QVector<double>, ticks);
+    QCOMPARE(BarRules::scale(BarRules::onTotalAxis(index, typeFlag) ? 2500 : 250, width), propo);
+    QCOMPARE(BarRules::barLength(500, propo), propo > 0 ? 500 / propo : 0.0);
+    QCOMPARE(BarRules::barLength(-20, propo), 0.0);
+    const QVector<double> positions = BarRules::tickPositions(width);
+    const QVector<double> shape = positions.isEmpty()
+        ? QVector<double>()
+        : QVector<double>{positions.at(0), positions.at(1), positions.last(), double(positions.size())};
+    QCOMPARE(shape, ticks);
+}
+
+void TestBarChart::markersNeverLieBelowZero_data()
+{
+    QTest::addColumn<QVector<double>>("values"); // minWarn maxWarn minErr maxErr minimum maximum
+    QTest::addColumn<double>("propo");
+    QTest::addColumn<QVector<double>>("markers");
+    // Bar height 20: dots 5 before, ">" 10 wide ending at its threshold, "]" 4 wide ending at the maximum.
+    QTest::newRow("all inside") << QVector<double>{100, 400, 60, 500, 40, 300} << 2.0
+                                << QVector<double>{45, 195, 20, 250, 20, 146};
+    QTest::newRow("negative extremes") << QVector<double>{4, 8, 2, -10, -50, -2} << 2.0
+                                       << QVector<double>{0, 0, 0, 0, 0, 0};
+    QTest::newRow("no scale") << QVector<double>{100, 200, 50, 300, 10, 400} << 0.0 << QVector<double>{0, 0, 0, 0, 0, 0};
+}
+
+void TestBarChart::markersNeverLieBelowZero()
+{
+    QFETCH(QVector<double>, values);
+    QFETCH(double, propo);
+    const BarRules::Markers m =
+        BarRules::markers({values[0], values[1], values[2], values[3], values[4], values[5]}, propo, 20);
+    QTEST((QVector<double>{m.underWarn, m.overWarn, m.underAlarm, m.overAlarm, m.minBracket, m.maxBracket}), "markers");
+}
+
 void TestBarChart::init()
 {
     LanguageFlag::setChinese(false);
@@ -65,14 +124,12 @@ void TestBarChart::init()
 
 void TestBarChart::adaptationFollowsTheLastRowOfARound()
 {
-    round(900, {100, 180, 200});
-    QCOMPARE(m_model->cellMaxData(), BarRowModel::DefaultCellMaxData); // off by default
+    round(900, {100, 180, 200}); // adaptation is off by default
     m_model->setAxisAdaptive(true);
     QSignalSpy x2(m_model.get(), &BarRowModel::axisX2Announced);
     cell(1, 300); // not the last row: the axes stay
     QCOMPARE(m_model->cellMaxData(), BarRowModel::DefaultCellMaxData);
-    // The largest cell of each round and the maximum after it: up to a tenth
-    // below (exclusive) keeps the maximum.
+    // Largest cell of a round, maximum after it: up to a tenth below keeps it.
     for (const auto &r : QVector<QPair<int, double>>{{200, 200}, {210, 210}, {191, 210}, {190, 190}, {0, 0}}) {
         round(900, {0, r.first, 0});
         QCOMPARE(m_model->cellMaxData(), r.second);
@@ -91,27 +148,24 @@ void TestBarChart::rowsFollowAxesWidthAndColumns()
 {
     round(2000, {100, 245});
     cell(3, 9999, 2);
-    m_model->setGroupTableData(1, 1002, 0, 1, "G", 300, 0, 0, 0, 0, 0, 0, 1, 0, 0, nullptr);
     m_model->flush();
-    // Rows: total, group, 2.1, 2.2, 2.3.
-    QCOMPARE(data(1, BarRowModel::PropoRole).toDouble(), 2.5);
+    // Rows: total (axis X1), 2.1, 2.2 (over its alarm), 2.3 (offline: the
+    // attention colour whatever the weight).
     QCOMPARE(data(0, BarRowModel::BarLengthRole).toDouble(), 800.0);
-    QCOMPARE(data(2, BarRowModel::BarLengthRole).toDouble(), 400.0);
-    QCOMPARE(data(3, BarRowModel::BarColorRole).toString(), QStringLiteral("red"));
-    // Offline (link state 2): the attention colour whatever the weight.
-    QCOMPARE(data(4, BarRowModel::BarColorRole).toString(), QStringLiteral("#ccc800"));
-    QCOMPARE(data(4, BarRowModel::StateTextRole).toString(), QStringLiteral("OFF"));
+    QCOMPARE(data(1, BarRowModel::BarLengthRole).toDouble(), 400.0);
+    QCOMPARE(data(2, BarRowModel::BarColorRole).toString(), QStringLiteral("red"));
+    QCOMPARE(data(3, BarRowModel::BarColorRole).toString() + data(3, BarRowModel::StateTextRole).toString(), "#ccc800OFF");
     LanguageFlag::setChinese(true);
-    QCOMPARE(data(4, BarRowModel::StateTextRole).toString(), QStringLiteral("离线"));
+    QCOMPARE(data(3, BarRowModel::StateTextRole).toString(), QStringLiteral("离线"));
     QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
     m_model->setChartWidth(540);
     m_model->setCellMaxData(500);
     m_model->setCellMaxData(500); // unchanged: nothing announced
-    QCOMPARE(data(2, BarRowModel::PropoRole).toDouble(), 1.0);
+    QCOMPARE(data(1, BarRowModel::PropoRole).toDouble(), 1.0);
     m_model->setRect4(BarRowModel::ColumnHidden);
-    QCOMPARE(data(3, BarRowModel::BarColorRole).toString(), QStringLiteral("Orange"));
+    QCOMPARE(data(2, BarRowModel::BarColorRole).toString(), QStringLiteral("Orange"));
     m_model->setOverwarnColor(QStringLiteral("#123456"));
-    QCOMPARE(data(3, BarRowModel::BarColorRole).toString(), QStringLiteral("#123456"));
+    QCOMPARE(data(2, BarRowModel::BarColorRole).toString(), QStringLiteral("#123456"));
     QCOMPARE(changed.count(), 4); // width, maximum, column, palette
     // Field 1 is axis X1 (the total), field 2 axis X2 (the cells), each capped;
     // only digits are taken.
@@ -121,24 +175,21 @@ void TestBarChart::rowsFollowAxesWidthAndColumns()
     QVERIFY(!m_model->applyAxisField(3, "5"));
     QCOMPARE(m_model->allTotalData(), 1000000.0);
     QCOMPARE(m_model->cellMaxData(), 600000.0);
-    QCOMPARE(m_model->infoText(5, "KG"), QString());
 }
 
 void TestBarChart::paintedBarsAndMarkers()
 {
     round(0, {200, 0});
     const auto middle = [](int row) { return 20 + row * 25 + 12; };
-    QImage image = render();
-    // The cell's bar: 200 of 250 on 1000 pixels.
-    QVERIFY(image.pixelColor(795, middle(1)).green() > 100);
-    QCOMPARE(image.pixelColor(805, middle(1)), QColor(Qt::white));
-    // Cell 2.2 has no bar, only markers: the overweight alarm "<" from
-    // 240 / 0.25 = 960, the warning dot ending near 880, the "]" at 5 / 0.25.
     m_item->setShowAlarmMarkers(false);
     m_item->setShowWarnMarkers(false);
-    image = render();
-    QVERIFY(image.pixelColor(960, middle(2)) == Qt::white && image.pixelColor(878, middle(2)) == Qt::white);
-    QCOMPARE(image.pixelColor(19, middle(2) - 2), QColor(Qt::white));
+    QImage image = render();
+    // The cell's bar: 200 of 250 on 1000 pixels.
+    QVERIFY(image.pixelColor(795, middle(1)).green() > 100 && image.pixelColor(805, middle(1)) == Qt::white);
+    // Cell 2.2 has no bar, only markers: the overweight alarm "<" from
+    // 240 / 0.25 = 960, the warning dot ending near 880, the "]" at 5 / 0.25.
+    QVERIFY(image.pixelColor(960, middle(2)) == Qt::white && image.pixelColor(878, middle(2)) == Qt::white
+            && image.pixelColor(19, middle(2) - 2) == Qt::white);
     m_item->setShowAlarmMarkers(true);
     m_item->setShowWarnMarkers(true);
     m_item->setShowMinMax(true);
