@@ -33,9 +33,8 @@ TestCase {
     function feed(weight27) { hubFeed.send(control(), 2, [[7, weight27, 1, 1], [8, 20, 3, 5]]) }
     function feedCells() {
         program.page().checkBox_setl = false // absolute thresholds: new cells keep theirs
-        control().createCell(2, 7)
-        control().createCell(2, 8)
-        control().createCell(3, 1)
+        for (var i = 0; i < 3; ++i)
+            control().createCell([2, 2, 3][i], [7, 8, 1][i])
         control().setMaxWarnData(2, 7, 80)
         control().setMaxErrData(2, 7, 100)
         feed(90)
@@ -46,9 +45,8 @@ TestCase {
         program.workspace().currentView = 1
         program.workspace().tableSetSignal()
         var panel = container().currentTable.settingPanel
-        tryVerify(function() { return panel.opened }, 2000)
-        verify(!findChild(program.workspace(), "workspaceTabBar").enabled)
-        verify(!findChild(container(), "partTabs").enabled)
+        tryVerify(function() { return panel.opened })
+        verify(!findChild(program.workspace(), "workspaceTabBar").enabled && !findChild(container(), "partTabs").enabled)
         return panel
     }
     function click(panel, name) { mouseClick(field(panel, name)) }
@@ -56,14 +54,14 @@ TestCase {
 
     function test_delegatesFollowTheRows() {
         feedCells()
-        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "Orange"))
-        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "stateCell").color, "green"))
+        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "Orange")
+               && Qt.colorEqual(findChild(delegateOf("2.7"), "stateCell").color, "green"))
         feed(110)
         tryVerify(function() { return Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "red") }, 3000)
         // Hiding the overweight-alarm column takes its colour out.
         program.workspace().rect4_d = 84
-        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "Orange"))
-        verify(!findChild(container().mainTable, "overAlarmHeader").visible)
+        verify(Qt.colorEqual(findChild(delegateOf("2.7"), "weightCell").color, "Orange")
+               && !findChild(container().mainTable, "overAlarmHeader").visible)
         verify(findChild(findChild(container().mainTable, "tableHeader"), "onlineCount").visible)
     }
 
@@ -76,11 +74,10 @@ TestCase {
         groupBox.currentIndex = 2
         groupBox.activated(2)
         tryVerify(function() { return keysOf(rows)[1] === "1.1004" }, 3000)
-        tryCompare(rows.get(rows.rowOf(3, 1)), "groupId001", 3, 3000)
         rows.setAllChecked(false)
         rows.ctrlClickRow(1)
         parent.deleteGroup()
-        tryVerify(function() { return parent.mainTable.groupDeleteDialog.opened }, 2000)
+        tryVerify(function() { return parent.mainTable.groupDeleteDialog.opened })
         parent.mainTable.groupDeleteDialog.accept()
         verify(!rows.contains(1, 1004))
     }
@@ -109,7 +106,7 @@ TestCase {
         click(panel, "createDeviceButton")
         field(panel, "wiredRangeField").text = "3.03-3.02"
         click(panel, "createDevicesButton")
-        tryVerify(function() { return rows.contains(3, 5) && rows.contains(3, 2) && bars.contains(3, 2) }, 5000)
+        tryVerify(function() { return rows.contains(3, 5) && rows.contains(3, 2) && bars.contains(3, 2) })
         rows.clickRow(rows.rowOf(3, 5), false)
         field(panel, "nameField").text = "Pump"
         field(panel, "maxErrField").text = "900"
@@ -120,15 +117,14 @@ TestCase {
         click(panel, "descendingButton")
         click(panel, "moveBottomButton")
         compare(keysOf(rows)[rows.count - 1], "3.5")
-        compare(keysOf(bars), keysOf(rows))
         rows.clickRow(rows.rowOf(3, 3), false)
         click(panel, "deleteDeviceButton")
-        tryVerify(function() { return panel.deleteDialog.opened }, 2000)
+        tryVerify(function() { return panel.deleteDialog.opened })
         panel.deleteDialog.accept()
         var kept = keysOf(rows)
-        verify(kept.indexOf("3.3") < 0)
+        verify(kept.indexOf("3.3") < 0 && keysOf(bars).join() === kept.join())
         panel.close()
-        tryVerify(function() { return findChild(program.workspace(), "workspaceTabBar").enabled }, 2000)
+        tryVerify(function() { return findChild(program.workspace(), "workspaceTabBar").enabled })
 
         program.workspace().saveProject()
         program.page().returnToProjectPage(true)
@@ -138,7 +134,7 @@ TestCase {
         rows = container().mainTable.rows
         compare(keysOf(rows), kept)
         compare(keysOf(findChild(program.workspace(), "myBarChartParent").mainChart.rows), kept)
-        tryVerify(function() { var r = rows.get(rows.rowOf(3, 5)); return r.name001 === "Pump" && r.maxErr001 === 900 && r.peel001 === 12 }, 5000)
+        tryVerify(function() { var r = rows.get(rows.rowOf(3, 5)); return r.name001 === "Pump" && r.maxErr001 === 900 && r.peel001 === 12 })
     }
 
     // A part's panel: absolute thresholds only, its own chart twin, and the
@@ -160,6 +156,5 @@ TestCase {
         verify(field(panel, "macField").visible)
         compare(field(panel, "nameField").maximumLength, 8)
         program.workspace().systemSetting.changeLanguage(false)
-        panel.close()
     }
 }
