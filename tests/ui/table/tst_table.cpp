@@ -28,7 +28,7 @@ struct Rows
     QAbstractItemModelTester tester{&table, QAbstractItemModelTester::FailureReportingMode::QtTest};
 
     Rows() { table.setController(&control); }
-    void refresh() { control.qmlRequestReflsh(), table.flush(); }
+    void refresh() { control.qmlRequestReflsh(); table.flush(); }
     // The total, 1.1 and 1.2 of 500 kg and 2.3 of 2000 kg, published once.
     void feedThreeCells()
     {
