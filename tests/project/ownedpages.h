@@ -7,8 +7,7 @@
 #include <array>
 #include <memory>
 
-// Page tables of their own for reading and writing project files without the
-// weighing controller and its device links.
+// Page tables of their own, for project files without the weighing controller.
 class OwnedPages : public PageSource
 {
 public:
@@ -16,14 +15,11 @@ public:
     {
         return pageId >= 0 && pageId < PageCount ? m_pages[pageId].get() : nullptr;
     }
-
     WeightingData *ensurePage(int pageId) override
     {
-        if (pageId < 0 || pageId >= PageCount)
-            return nullptr;
-        if (!m_pages[pageId])
+        if (pageId >= 0 && pageId < PageCount && !m_pages[pageId])
             m_pages[pageId] = std::make_unique<WeightingData>();
-        return m_pages[pageId].get();
+        return page(pageId);
     }
 
 private:
