@@ -12,14 +12,12 @@
 #include <algorithm>
 #include <memory>
 
-// A live session as an operator runs it: the real program in a temporary
-// working folder, on the X display of xvfb-run inside the private network
-// namespace of tests/netns-run.sh, with hubsim playing three hubs (pages 1 to
-// 3, 20 cells each) and serialsim the USB Bluetooth receiver named in
-// "./setting.ini". Checked through what the program leaves behind: its log,
-// the project file and the recordings. The test functions run in order:
-// run 1 creates the temporary project and the cells, SIGTERM saves it; run 2
-// opens it with groups, thresholds, a table part and recording stored in it.
+// The real program in a temporary working folder under xvfb-run, inside the
+// network namespace of tests/netns-run.sh, with hubsim playing three hubs of
+// 20 cells and serialsim the Bluetooth receiver named in "./setting.ini";
+// checked through its log, project file and recordings. The functions run in
+// order: run 1 creates the project and cells and SIGTERM saves it; run 2
+// opens it with a group, thresholds, a table part and recording stored in it.
 class TestLiveSession : public QObject
 {
     Q_OBJECT
@@ -63,7 +61,7 @@ class TestLiveSession : public QObject
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
                                               : QStringList();
     }
-    void start(const QString &program, const QStringList &arguments)
+    std::unique_ptr<QProcess> start(const QString &program, const QStringList &arguments = {})
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -75,8 +73,7 @@ class TestLiveSession : public QObject
         process->setStandardOutputFile(QProcess::nullDevice());
         process->start(program, arguments);
         process->waitForStarted(10000);
-        (program.endsWith("vornView") ? m_vornView : program.endsWith("hubsim") ? m_hubsim : m_serialsim) =
-            std::move(process);
+        return process;
     }
     void terminate()
     {
@@ -91,15 +88,16 @@ private slots:
     {
         QVERIFY2(!qEnvironmentVariableIsEmpty("VORN_NETNS"), "runs inside tests/netns-run.sh");
         QVERIFY(QFile::copy(qEnvironmentVariable("VORN_APP"), path("vornView")) && QDir().mkpath(path("tmp")));
-        start(qEnvironmentVariable("VORN_SERIALSIM"), {"--cells", QString::number(BluetoothCells), "--rate", "10",
-                                                       "--link", path("receiver")});
+        m_serialsim = start(qEnvironmentVariable("VORN_SERIALSIM"),
+                            {"--cells", QString::number(BluetoothCells), "--rate", "10", "--link", path("receiver")});
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path("receiver")).isSymLink(), 10000);
         QSettings settings(path("setting.ini"), QSettings::IniFormat);
         settings.setValue("m_serialPort", path("receiver"));
         settings.sync();
         // Two datagrams a second: the seed's schedule above is one of draws per datagram.
-        start(qEnvironmentVariable("VORN_HUBSIM"), {"--hubs", QString::number(Hubs), "--first-page", "1", "--cells",
-                                                    QString::number(CellsPerHub), "--rate", "2", "--seed", HubSeed});
+        m_hubsim = start(qEnvironmentVariable("VORN_HUBSIM"), {"--hubs", QString::number(Hubs), "--first-page", "1",
+                                                               "--cells", QString::number(CellsPerHub), "--rate", "2",
+                                                               "--seed", HubSeed});
     }
 
     void cleanupTestCase()
@@ -114,7 +112,7 @@ private slots:
 
     void liveCellsAreCreatedAndClassified()
     {
-        start(path("vornView"), {});
+        m_vornView = start(path("vornView"));
         QTRY_COMPARE_WITH_TIMEOUT(log().count(Opened), 1, 20000);
         QCOMPARE(project()["WeightingControlParent"]["WeightingControl"]["CELL DATA"][0]["name"].toString(),
                  QStringLiteral("ALL LOAD"));
@@ -181,7 +179,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(stored).toJson()) > 0 && file.commit());
         m_stored = stored;
 
-        start(path("vornView"), {});
+        m_vornView = start(path("vornView"));
         QTRY_COMPARE_WITH_TIMEOUT(log().count(Opened), 2, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(recording().size() >= 8, 20000);
         // Every row of the main table: the total, the group, every cell.

@@ -49,36 +49,6 @@ class TestMyJsonParts : public QObject
 private slots:
     void init() { open("{}"); }
 
-    // The first part of every view always exists and is never announced.
-    void partsAnnouncedAfterTheFirst_data()
-    {
-        QTest::addColumn<QByteArray>("list");
-        QTest::addColumn<QByteArray>("parts");
-        QTest::addColumn<QVariantList>("announced");
-        for (const QByteArray list : {"TableParts", "PlanParts", "LinePlotParts"}) {
-            QTest::addRow("%s, one part", list.data()) << list << QByteArray(R"([{"index": 0}])") << QVariantList();
-            QTest::addRow("%s, three parts", list.data())
-                << list << QByteArray(R"([{"index": 0, "name": "part 0"}, {"index": 4, "name": "four"},
-                                         {"index": 2.5, "name": "odd"}])")
-                << QVariantList{4.0, "four", 2.5, "odd"};
-        }
-    }
-    void partsAnnouncedAfterTheFirst()
-    {
-        QFETCH(QByteArray, list);
-        QFETCH(QByteArray, parts);
-        QFETCH(QVariantList, announced);
-        open("{\"" + list + "\": " + parts + "}");
-        QSignalSpy table(&m_json, &MyJson::upLoadTablePartSignal);
-        QSignalSpy plan(&m_json, &MyJson::upLoadPlanPartSignal);
-        QSignalSpy linePlot(&m_json, &MyJson::upLoadLinePlotPartSignal);
-        m_json.readTableParts();
-        m_json.readPlanParts();
-        m_json.readLinePlotParts();
-        QCOMPARE(emitted(table) + emitted(plan) + emitted(linePlot), announced);
-        QCOMPARE(emitted(list == "TableParts" ? table : list == "PlanParts" ? plan : linePlot), announced);
-    }
-
     void pendingPartsAreWrittenAsRegistered()
     {
         // Cells and settings saved before their part are dropped.
@@ -144,14 +114,16 @@ private slots:
                      .arg(m_json.getTablePartCellTypeFlag(partIndex, posIndex)), cell);
     }
 
-    void partSettingsAreRead()
+    // The first part of every view always exists and is never announced.
+    void partsAndSettingsAreRead()
     {
         open(R"({"TableParts": [{"index": 0, "allTotalData": 9000, "cellMaxData": 2500.5, "gt1_checked": true,
-                "wm1_checked": true, "horizontalSlider_value": 3}, {"index": 1, "horizontalSlider_value": 3.5}],
-            "PlanParts": [{"index": 0}, {"index": 2, "planPic": "site.png", "narrow": true, "cellHeight": 40,
+                "wm1_checked": true, "horizontalSlider_value": 3},
+                {"index": 1, "name": "one", "horizontalSlider_value": 3.5}],
+            "PlanParts": [{"index": 0}, {"index": 2, "name": "two", "planPic": "site.png", "narrow": true, "cellHeight": 40,
                 "celllWidth": 80.5, "x": -12.5, "y": 30, "scale": 1.25, "CellList": [{"x": 10, "y": -20, "z": 4}]}],
             "LinePlotParts": [{"index": 0, "yHigh": 5000, "yHigl": -100, "time": "60", "Line_width": 2},
-                {"index": 4, "CellList": [{"pageId": "20", "cellIndex": "7"}]}],
+                {"index": 4, "name": "four", "CellList": [{"pageId": "20", "cellIndex": "7"}]}],
             "Setting": {"saveStartBool": true, "saveTimeIndex": 2, "mediaOpen": true, "log": "a"},
             "TableSet": {"rect3": 1, "rect4": 0, "rect7": 1, "rect8": 1, "rect10": 2.5, "rect5": 1, "rect6": 0}})");
         QSignalSpy bars(&m_json, &MyJson::upLoadBarChartPartSetSignal);
@@ -159,6 +131,13 @@ private slots:
         QSignalSpy plot(&m_json, &MyJson::UpLoadLpPlotSetSignal);
         QSignalSpy setting(&m_json, &MyJson::upLoadSetPartSetSignal);
         QSignalSpy tableSet(&m_json, &MyJson::upLoadTableSetPartSetSignal);
+        QSignalSpy parts[] = {{&m_json, &MyJson::upLoadTablePartSignal}, {&m_json, &MyJson::upLoadPlanPartSignal},
+                              {&m_json, &MyJson::upLoadLinePlotPartSignal}};
+        m_json.readTableParts();
+        m_json.readPlanParts();
+        m_json.readLinePlotParts();
+        QCOMPARE((QList<QVariantList>{emitted(parts[0]), emitted(parts[1]), emitted(parts[2])}),
+                 (QList<QVariantList>{{1.0, "one"}, {2.0, "two"}, {4.0, "four"}}));
         for (const double part : QList<double>{0, 1, 2, 4}) {
             m_json.getBarChartPartSet(part);
             m_json.getPlanPartSet(part);
@@ -174,9 +153,9 @@ private slots:
         QCOMPARE(emitted(setting), (QVariantList{true, 2.0, true}));
         QCOMPARE(emitted(tableSet), (QVariantList{1, 0, 1, 1, 0, 1, 0}));
         QCOMPARE(m_json.setPartKeys(), (QStringList{"log", "mediaOpen", "saveStartBool", "saveTimeIndex"}));
-        QCOMPARE(QStringList({QString::number(m_json.getPlanPartCellX(2, 0)), QString::number(m_json.getPlanPartCellY(2, 0)),
-                              QString::number(m_json.getPlanPartCellZ(2, 0)), m_json.getLinePlotPartCellPageId(4, 0),
-                              m_json.getLinePlotPartCellIndex(4, 0)}), (QStringList{"10", "-20", "4", "20", "7"}));
+        QCOMPARE((QVariantList{m_json.getPlanPartCellX(2, 0), m_json.getPlanPartCellY(2, 0), m_json.getPlanPartCellZ(2, 0),
+                               m_json.getLinePlotPartCellPageId(4, 0), m_json.getLinePlotPartCellIndex(4, 0)}),
+                 (QVariantList{10, -20, 4, "20", "7"}));
     }
 
     void removeTablePartTouchesOnlyTheDocument()
