@@ -188,9 +188,12 @@ private slots:
         QTest::addColumn<QByteArray>("groups");
         const QByteArray kept = R"([{"pageId": 1, "index": 1})";
         QTest::newRow("page 21") << kept + R"(, {"pageId": 21, "index": 1}])" << QByteArray("[]");
+        QTest::newRow("page -1") << kept + R"(, {"pageId": -1, "index": 1}])" << QByteArray("[]");
         QTest::newRow("index 1001") << kept + R"(, {"pageId": 3, "index": 1001}])" << QByteArray("[]");
+        QTest::newRow("index -1") << kept + R"(, {"pageId": 3, "index": -1}])" << QByteArray("[]");
         QTest::newRow("group 0") << kept + "]" << QByteArray(R"([{"index": 1001}])");
         QTest::newRow("group index 1021") << kept + "]" << QByteArray(R"([{"index": 1021}])");
+        QTest::newRow("group index of a cell") << kept + "]" << QByteArray(R"([{"index": 5}])");
         QTest::newRow("groups without page 1") << QByteArray(R"([{"pageId": 2, "index": 1}])")
                                                << QByteArray(R"([{"index": 1002}])");
     }

@@ -68,6 +68,7 @@ private slots:
         QTest::newRow("low 8 bits") << "t,255,256,65535" << "t" << QByteArray::fromHex("ff00ff");
         QTest::newRow("not 16-bit numbers") << "t,65536,-1,abc,,0x10,1.5" << "t" << QByteArray(6, 0);
         QTest::newRow("time only") << "14:03:59" << "14:03:59" << QByteArray();
+        QTest::newRow("empty line") << "" << "" << QByteArray();
         // A line of more than 1024 values leaves its first 1024 bytes.
         QStringList line{"t"};
         QByteArray cut;
