@@ -3,16 +3,13 @@
 
 #include <QtTest>
 
-namespace {
-
-bool writeFile(const QString &fileName, const QByteArray &content)
+static bool writeFile(const QString &fileName, const QByteArray &content)
 {
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-// `count` lines "<prefix>i,i%256,255-i%256" and the frames they replay as.
-QByteArray numberedLines(const QString &prefix, int count, QStringList *frames = nullptr)
+static QByteArray numberedLines(const QString &prefix, int count, QStringList *frames = nullptr)
 {
     QByteArray content;
     for (int i = 0; i < count; ++i) {
@@ -33,7 +30,6 @@ struct Replay
             frames << source.dataTime() + '=' + QByteArray(reinterpret_cast<const char *>(data), len).toHex();
         });
     }
-    // Waits for the worker to end and for the frames it queued to arrive.
     void run(const QString &folder, int pause = 0)
     {
         source.startReplay(folder, pause);
@@ -44,28 +40,19 @@ struct Replay
     DataSourceLocal source;
 };
 
-} // namespace
-
 class TestDataSourceLocal : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
-    void init()
-    {
-        QDir(m_dir.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_dir.path()));
-    }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void parsesRecords_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("example") << "10:00:01,1,2,300" << "10:00:01" << QByteArray::fromHex("01022c");
-        QTest::newRow("low 8 bits") << "t,255,256,65535" << "t" << QByteArray::fromHex("ff00ff");
+        QTest::addColumn<QString>("line"); QTest::addColumn<QString>("time"); QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("low 8 bits") << "10:00:01,1,255,256,300,65535" << "10:00:01" << QByteArray::fromHex("01ff002cff");
         QTest::newRow("not 16-bit numbers") << "t,65536,-1,abc,,0x10,1.5" << "t" << QByteArray(6, 0);
         QTest::newRow("time only") << "14:03:59" << "14:03:59" << QByteArray();
         QTest::newRow("empty line") << "" << "" << QByteArray();
@@ -81,9 +68,7 @@ private slots:
     }
     void parsesRecords()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, time);
-        QFETCH(QByteArray, expected);
+        QFETCH(QString, line); QFETCH(QString, time); QFETCH(QByteArray, expected);
         QByteArray buffer(DataSourceLocalThread::frameSize, '\x5A');
         QString parsedTime;
         const int length = DataSourceLocalThread::parseRecord(line, &parsedTime, &buffer);
@@ -92,92 +77,52 @@ private slots:
         QCOMPARE(buffer.mid(length, 1), QByteArray(length < buffer.size() ? "\x5A" : ""));
     }
 
-    // Only .csv files of the folder itself, in name order whatever the case.
+    // Only .csv files of the folder itself, in name order whatever the case; no folder, no replay.
+    void replaysCsvFilesInNameOrder_data()
+    {
+        QTest::addColumn<QString>("folder"); QTest::addColumn<QStringList>("frames");
+        QTest::newRow("folder as URL") << "file://DIR" << QStringList{"a=0102", "B=0102"};
+        QTest::newRow("missing folder") << "/nonexistent/vorn/replay" << QStringList();
+        QTest::newRow("no folder, not the working one") << "" << QStringList();
+    }
     void replaysCsvFilesInNameOrder()
     {
-        for (const QString &name : QStringList{"B.csv", "a.csv", "c.CSV", "d.csv.bak", "e.txt", "f.csv/g.csv"}) {
-            QVERIFY(QDir(m_dir.path()).mkpath(QFileInfo(name).path()));
-            QVERIFY(writeFile(m_dir.filePath(name), name.left(1).toUtf8() + ",1,2\n"));
-        }
-        Replay replay;
-        replay.run(QUrl::fromLocalFile(m_dir.path()).toString(), 1);
-        QCOMPARE(replay.frames, QStringList({"a=0102", "B=0102"}));
-    }
-
-    void framesArriveWholeAndInOrder_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("pause");
-        // No pause: the worker runs far ahead of the receiver, so a frame that
-        // shared the worker's buffer would be overwritten before it is read.
-        QTest::newRow("no pause") << 300 << 0;
-        QTest::newRow("pause after each line") << 50 << 5;
-    }
-    void framesArriveWholeAndInOrder()
-    {
-        QFETCH(int, count);
-        QFETCH(int, pause);
-        QStringList expected;
-        QVERIFY(writeFile(m_dir.filePath("r.csv"), numberedLines("t", count, &expected)));
-        Replay replay;
-        replay.run(m_dir.path(), pause);
-        QCOMPARE(replay.frames, expected);
-    }
-
-    // Not even a replay file in the working directory.
-    void noFolderReplaysNothing()
-    {
-        QVERIFY(writeFile(m_dir.filePath("r.csv"), "t,1\n"));
+        QFETCH(QString, folder); QFETCH(QStringList, frames);
+        for (const QString &name : QStringList{"B.csv", "a.csv", "c.CSV", "d.csv.bak", "e.txt", "f.csv/g.csv"})
+            QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(name).path()) && writeFile(m_dir->filePath(name), name.left(1).toUtf8() + ",1,2\n"));
         const QString workingDirectory = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
         Replay replay;
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        replay.run("/nonexistent/vorn/replay");
-        replay.run("");
-        QVERIFY(QDir::setCurrent(workingDirectory) && replay.frames.isEmpty());
+        replay.run(QString(folder).replace("DIR", m_dir->path()), 1);
+        QVERIFY(QDir::setCurrent(workingDirectory));
+        QCOMPARE(replay.frames, frames);
     }
 
-    void stopLeavesNoFrameBehind_data()
+    // Stop does not sit out a pause longer than the time-out and leaves no frame behind; a start
+    // replays the new folder from its first file, whether one runs or was stopped. Without a pause the
+    // worker runs far ahead of the receiver: a frame sharing its buffer would be overwritten unread.
+    void stopAndRestartLeaveNoFrameBehind()
     {
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<bool>("destroy");
-        // A pause far longer than the test's time-out: stop must not sit it out.
-        QTest::newRow("pause longer than the time-out") << 10 * 60 * 1000 << false;
-        QTest::newRow("source destroyed") << 1 << true;
-    }
-    void stopLeavesNoFrameBehind()
-    {
-        QFETCH(int, pause);
-        QFETCH(bool, destroy);
-        QVERIFY(writeFile(m_dir.filePath("r.csv"), numberedLines("t", 1000)));
-        auto replay = std::make_unique<Replay>();
-        replay->source.startReplay(m_dir.path(), pause);
-        QTRY_VERIFY(!replay->frames.isEmpty());
-        if (destroy) {
-            replay.reset(); // no frame may arrive at a destroyed source
-            QCoreApplication::processEvents();
-            return;
-        }
-        replay->source.stopReplay();
-        QVERIFY(!replay->source.isReplaying());
-        const int stoppedAt = replay->frames.size();
-        QTest::qWait(50);
-        QCOMPARE(replay->frames.size(), stoppedAt);
-        QVERIFY(stoppedAt < 1000);
-    }
-
-    // A new start replays the new folder from its first file, also after a stop.
-    void restartReplaysTheNewFolder()
-    {
-        QVERIFY(QDir(m_dir.path()).mkpath("first") && QDir(m_dir.path()).mkpath("second"));
         QStringList expected;
-        QVERIFY(writeFile(m_dir.filePath("first/r.csv"), numberedLines("first", 1000)));
-        QVERIFY(writeFile(m_dir.filePath("second/r.csv"), numberedLines("second", 2, &expected)));
+        QVERIFY(writeFile(m_dir->filePath("r.csv"), numberedLines("first", 1000)) && QDir().mkpath(m_dir->filePath("second")));
+        QVERIFY(writeFile(m_dir->filePath("second/r.csv"), numberedLines("second", 300, &expected)));
         Replay replay;
-        replay.source.startReplay(m_dir.filePath("first"), 60 * 1000);
-        QTRY_COMPARE(replay.frames.size(), 1);
-        replay.run(m_dir.filePath("second"));
-        replay.run(m_dir.filePath("second"));
-        QCOMPARE(replay.frames, QStringList{"first0=00ff"} + expected + expected);
+        for (int stopped = 0; stopped < 2; ++stopped) {
+            replay.source.startReplay(m_dir->path(), 10 * 60 * 1000);
+            QTRY_COMPARE(replay.frames.size(), 1 + stopped * 301);
+            if (stopped) {
+                replay.source.stopReplay();
+                QVERIFY(!replay.source.isReplaying());
+                QTest::qWait(50);
+            }
+            replay.run(m_dir->filePath("second"));
+        }
+        QCOMPARE(replay.frames, QStringList{"first0=00ff"} + expected + QStringList{"first0=00ff"} + expected);
+        auto destroyed = std::make_unique<Replay>();
+        destroyed->source.startReplay(m_dir->path(), 1);
+        QTRY_VERIFY(!destroyed->frames.isEmpty());
+        destroyed.reset(); // no frame may arrive at a destroyed source
+        QCoreApplication::processEvents();
     }
 };
 
