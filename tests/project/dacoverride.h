@@ -5,8 +5,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Lets tests of unreadable files and read-only folders run as root too (CI):
-// drops the capabilities that ignore file permissions for its lifetime.
+// Lets tests of unreadable files and read-only folders run as root (CI) too: drops the capabilities
+// that ignore file permissions for its lifetime.
 class WithoutDacOverride
 {
 public:
@@ -24,7 +24,6 @@ public:
             syscall(SYS_capset, &m_header, m_saved);
     }
     WithoutDacOverride(const WithoutDacOverride &) = delete;
-    WithoutDacOverride &operator=(const WithoutDacOverride &) = delete;
 
 private:
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
