@@ -2,9 +2,8 @@
 #include <QGenericPlugin>
 #include <QTimer>
 
-// Loaded into the real program (QT_QPA_GENERIC_PLUGINS) so that it leaves
-// through its event loop, as when the operator closes the window, a second
-// after start: long enough for the main window to be created or to fail.
+// Loaded into the real program (QT_QPA_GENERIC_PLUGINS) to quit through its event loop a second after
+// start, as when the operator closes the window.
 class QuitAfterStartPlugin : public QGenericPlugin
 {
     Q_OBJECT

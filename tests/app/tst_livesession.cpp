@@ -9,21 +9,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
-#include <memory>
-
-// The real program in a temporary working folder under xvfb-run, inside the
-// network namespace of tests/netns-run.sh, with hubsim playing three hubs of
-// 20 cells and serialsim the Bluetooth receiver named in "./setting.ini";
-// checked through its log, project file and recordings. The functions run in
-// order: run 1 creates the project and cells and SIGTERM saves it; run 2
-// opens it with a group, thresholds, a table part and recording stored in it.
+// The real program under xvfb-run in the network namespace of tests/netns-run.sh, with hubsim playing
+// three hubs of 20 cells and serialsim the receiver named in "./setting.ini"; run 1 creates the project
+// and cells and SIGTERM saves it; run 2 opens it with a group, thresholds, a table part and recording.
 class TestLiveSession : public QObject
 {
     Q_OBJECT
 
-    // With this seed the hubs report no fault or offline cell in their first
-    // eight seconds, then several of each within the next twelve.
+    // With this seed the hubs report no fault or offline cell in their first eight seconds, then several.
     const QString HubSeed = "32";
     const int Hubs = 3, CellsPerHub = 20, BluetoothCells = 4;
     const QString Opened = "打开项目成功"; // the project controller's line on each read
@@ -33,33 +26,31 @@ class TestLiveSession : public QObject
     QJsonObject m_stored;
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
-    QString projectFolder() const { return path("0_Project_source/VornView_Temp_Project/"); }
-    const QJsonObject project() const
-    {
-        QFile file(projectFolder() + "VornView_Temp_Project.VORNPRO");
-        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-    }
-    QString log() const
+    QString projectFile() const { return path("0_Project_source/VornView_Temp_Project/VornView_Temp_Project.VORNPRO"); }
+    static QString read(const QStringList &files)
     {
         QString text;
-        QDirIterator files(path("log"), {"*_log.txt"}, QDir::Files);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            if (file.open(QIODevice::ReadOnly))
-                text += QString::fromUtf8(file.readAll());
+        for (const QString &name : files) {
+            QFile file(name);
+            text += file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         }
         return text;
     }
-    QStringList recording() const
+    static QStringList found(const QString &folder, const QString &pattern)
     {
         QStringList files;
-        QDirIterator found(projectFolder() + "Data", {"*user.csv"}, QDir::Files, QDirIterator::Subdirectories);
-        while (found.hasNext())
-            files << found.next();
+        for (QDirIterator it(folder, {pattern}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            files << it.next();
         std::sort(files.begin(), files.end());
-        QFile file(files.isEmpty() ? path("none") : files.last());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                              : QStringList();
+        return files;
+    }
+    const QJsonObject project() const { return QJsonDocument::fromJson(read({projectFile()}).toUtf8()).object(); }
+    QString log() const { return read(found(path("log"), "*_log.txt")); }
+    // The newest recording's lines.
+    QStringList recording() const
+    {
+        const QStringList files = found(path("0_Project_source/VornView_Temp_Project/Data"), "*user.csv");
+        return read(files.mid(files.size() - 1)).split('\n', Qt::SkipEmptyParts);
     }
     std::unique_ptr<QProcess> start(const QString &program, const QStringList &arguments = {})
     {
@@ -70,7 +61,6 @@ class TestLiveSession : public QObject
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(m_dir.path());
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->setStandardOutputFile(QProcess::nullDevice());
         process->start(program, arguments);
         process->waitForStarted(10000);
         return process;
@@ -91,33 +81,25 @@ private slots:
         m_serialsim = start(qEnvironmentVariable("VORN_SERIALSIM"),
                             {"--cells", QString::number(BluetoothCells), "--rate", "10", "--link", path("receiver")});
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path("receiver")).isSymLink(), 10000);
-        QSettings settings(path("setting.ini"), QSettings::IniFormat);
-        settings.setValue("m_serialPort", path("receiver"));
-        settings.sync();
+        QSettings(path("setting.ini"), QSettings::IniFormat).setValue("m_serialPort", path("receiver"));
         // Two datagrams a second: the seed's schedule above is one of draws per datagram.
-        m_hubsim = start(qEnvironmentVariable("VORN_HUBSIM"), {"--hubs", QString::number(Hubs), "--first-page", "1",
-                                                               "--cells", QString::number(CellsPerHub), "--rate", "2",
-                                                               "--seed", HubSeed});
+        m_hubsim = start(qEnvironmentVariable("VORN_HUBSIM"), {"--hubs", QString::number(Hubs), "--first-page", "1", "--cells",
+                                                               QString::number(CellsPerHub), "--rate", "2", "--seed", HubSeed});
     }
 
     void cleanupTestCase()
     {
-        for (QProcess *process : {m_vornView.get(), m_hubsim.get(), m_serialsim.get()}) {
-            if (process && process->state() != QProcess::NotRunning) {
+        for (QProcess *process : {m_vornView.get(), m_hubsim.get(), m_serialsim.get()})
+            if (process && process->state() != QProcess::NotRunning)
                 process->kill();
-                process->waitForFinished(5000);
-            }
-        }
     }
 
     void liveCellsAreCreatedAndClassified()
     {
         m_vornView = start(path("vornView"));
         QTRY_COMPARE_WITH_TIMEOUT(log().count(Opened), 1, 20000);
-        QCOMPARE(project()["WeightingControlParent"]["WeightingControl"]["CELL DATA"][0]["name"].toString(),
-                 QStringLiteral("ALL LOAD"));
-        // A fresh installation runs in English. Cells are created once, however
-        // often the scan runs; Bluetooth cells go to page 20 by user ID.
+        QCOMPARE(project()["WeightingControlParent"]["WeightingControl"]["CELL DATA"][0]["name"], QJsonValue("ALL LOAD"));
+        // In English on a fresh installation; cells are created once, Bluetooth ones on page 20 by user ID.
         for (int page = 1; page <= Hubs; ++page)
             QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("Master control %1 connection normal").arg(page)), 20000);
         for (const QString cell : {"1.1", "1.20", "3.20", "20.1", "20.4"})
@@ -140,29 +122,24 @@ private slots:
         for (const QJsonValue cell : saved["WeightingControlParent"]["WeightingControl"]["CELL DATA"].toArray()) {
             const int page = cell["pageId"].toInt(), index = cell["index"].toInt();
             cells << QStringLiteral("%1.%2").arg(page).arg(index);
-            // Receiver cells are bound to their addresses by user ID.
-            if (page == 20)
+            if (page == 20) // bound to the receiver's addresses by user ID
                 QCOMPARE(cell["bleAddress"].toString(), QStringLiteral("00:80:E1:00:00:%1").arg(index, 2, 10, QChar('0')));
         }
         QCOMPARE(cells.size(), 1 + Hubs * CellsPerHub + BluetoothCells);
         QVERIFY(cells.contains("1.0") && cells.contains("3.20") && cells.contains("20.4"));
-        // The information page's log went into the project with the save.
-        QVERIFY(saved["Setting"]["log"].toString().contains("CZ "));
+        QVERIFY(saved["Setting"]["log"].toString().contains("CZ ")); // the information page's log
     }
 
     void storedProjectRecordsTheMainTable()
     {
-        // As an earlier session would have left it: 1.1 and 1.2 in a group, other
-        // thresholds and name for 1.2, a table part, recording on at 0.5 s.
-        QJsonObject stored = project(), parent = stored["WeightingControlParent"].toObject();
-        QJsonObject control = parent["WeightingControl"].toObject();
+        // As an earlier session left it: 1.1 and 1.2 grouped and renamed, a table part, recording at 0.5 s.
+        QJsonObject stored = project(), parent = stored["WeightingControlParent"].toObject(),
+                    control = parent["WeightingControl"].toObject();
         QJsonArray cells = control["CELL DATA"].toArray();
         for (int i : {1, 2}) {
-            QJsonObject cell = cells[i].toObject();
-            cell["groupId"] = 1;
-            cell["maxErr"] = 4800 + i;
-            cell["name"] = QStringLiteral("Hook %1").arg(i);
-            cells[i] = cell;
+            QVariantMap cell = cells[i].toObject().toVariantMap();
+            cell.insert(QVariantMap{{"groupId", 1}, {"maxErr", 4800 + i}, {"name", QStringLiteral("Hook %1").arg(i)}});
+            cells[i] = QJsonObject::fromVariantMap(cell);
         }
         control["CELL DATA"] = cells;
         control["GROUP DATA"] = QJsonArray{QJsonObject{{"index", 1002}, {"typeFlag", 1}, {"name", "G"}, {"maxErr", 9000}}};
@@ -175,9 +152,8 @@ private slots:
                                 {"cellIndex", row.section('.', 1)}, {"typeFlag", 0}};
         stored["TableParts"] = QJsonArray{stored.value("TableParts")[0], QJsonObject{{"index", 1}, {"name", "Dock"}, {"CellList", dock}}};
         stored["Setting"] = QJsonObject{{"saveStartBool", true}, {"saveTimeIndex", 2}};
-        QSaveFile file(projectFolder() + "VornView_Temp_Project.VORNPRO");
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(stored).toJson()) > 0 && file.commit());
-        m_stored = stored;
+        QSaveFile file(projectFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(m_stored = stored).toJson()) > 0 && file.commit());
 
         m_vornView = start(path("vornView"));
         QTRY_COMPARE_WITH_TIMEOUT(log().count(Opened), 2, 20000);
