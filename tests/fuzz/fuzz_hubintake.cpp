@@ -10,8 +10,6 @@
 #include <QByteArray>
 #include <QCoreApplication>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -51,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
 
-    // One controller for the run (its links are costly to build); every
-    // input starts from the same model and empty pending pages.
+    // One controller for the run (its links are costly to build), reset for every input.
     static WeightingConTrol control;
     control.deleteAllPages();
     control.setConFactor(2.20462262185);

@@ -12,8 +12,6 @@
 #include <QJsonObject>
 #include <QtGlobal>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -24,9 +22,8 @@ const char kValid[] = R"({
                     "typeFlag": 0}], "allTotalData": 9000, "horizontalSlider_value": 3}],
     "PlanParts": [{"index": 1, "name": "plan", "CellList": [{"pageId": "20", "cellIndex": "5", "x": 1, "y": 2,
                    "z": 3}]}],
-    "LinePlotParts": [],
+    "LinePlotParts": [], "TableSet": {"rect3": 1, "rect10": 0},
     "Setting": {"log": "a", "saveStartBool": true, "saveTimeIndex": 1, "mediaOpen": false},
-    "TableSet": {"rect3": 1, "rect10": 0},
     "WeightingControlParent": {"Number": 1, "WeightingControl": {"index": 20,
         "CELL DATA": [
             {"pageId": 1, "index": 0, "groupId": 0, "typeFlag": 0, "name": "ALL LOAD", "type": "ALL LOAD",
@@ -104,19 +101,16 @@ void exercise(const QByteArray &text)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    // Skipped entries and new records write debug lines; they would drown
-    // the fuzzer's own output.
+    // Debug lines of skipped entries and new records would drown the fuzzer's output.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size == 0)
-        return 0;
-    if (data[0] & 1)
+    if (size > 0 && (data[0] & 1))
         exercise(QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1)));
-    else
+    else if (size > 0)
         exercise(mutatedValidDocument(data + 1, size - 1));
     return 0;
 }

@@ -4,15 +4,12 @@
 
 #include <QByteArray>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
 
-    // Unstuffing reads the frame in place.
     const QByteArray plain = receiverframe::unstuff(input);
     if (plain.size() > input.size())
         std::abort();

@@ -1,16 +1,11 @@
 // Data lines of any content read back as one sample each, never past a line.
-
 #include "recording/datasavecontrol.h"
 
 #include <QTemporaryDir>
 
 #include <cstdlib>
 
-namespace {
-
-QTemporaryDir *folder = nullptr;
-
-} // namespace
+static QTemporaryDir *folder = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

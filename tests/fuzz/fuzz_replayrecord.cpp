@@ -1,5 +1,4 @@
 // A replay line of any content fills at most the 1024-byte frame buffer.
-
 #include "recording/datasourcelocalthread.h"
 
 #include <cstdlib>
