@@ -124,8 +124,10 @@ private slots:
         QCOMPARE(entry->unchangedCount(), quint8(15));
         QCOMPARE(lastRecord().online, quint8(0));
 
+        // A fresh advertisement makes the cell current again.
         m_link->addDevice(advertisement(payload(3, 520)));
         m_link->updataAddressData();
+        QCOMPARE(lastRecord().online, quint8(1));
         QCOMPARE(lastRecord().curData, qint16(520));
     }
 
