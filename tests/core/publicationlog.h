@@ -2,30 +2,16 @@
 #define PUBLICATIONLOG_H
 
 #include "core/weightingcontrol.h"
-
-#include <QObject>
-#include <QString>
-#include <QVector>
+#include "testdatagrams.h"
 
 // One record as the refresh published it.
 struct Publication
 {
     bool group = false;
-    int pageId = 0;
-    int index = 0;
-    int groupId = 0;
-    int typeFlag = 0;
+    int pageId = -1, index = 0, groupId = 0, typeFlag = 0;
     QString name;
-    int curData = 0;
-    int maxData = 0;
-    int minData = 0;
-    int maxWarnData = 0;
-    int minWarnData = 0;
-    int maxErrData = 0;
-    int minErrData = 0;
-    int state = 0;
-    int errorNb = 0;
-    int boxType = 0;
+    int curData = 0, maxData = 0, minData = 0, maxWarnData = 0, minWarnData = 0, maxErrData = 0, minErrData = 0;
+    int state = 0, errorNb = 0, boxType = 0;
     WeightingCellData *record = nullptr;
 };
 
@@ -45,19 +31,28 @@ public:
         connect(control, &WeightingConTrol::readGroupCellDataSignal, this, collect(true));
     }
 
-    // The latest publication of a page and index; an empty one (page -1) when none.
+    // The latest publication of a page and index; page -1 when none.
     Publication find(int pageId, int index) const
     {
         for (int i = entries.size() - 1; i >= 0; --i) {
             if (entries.at(i).pageId == pageId && entries.at(i).index == index)
                 return entries.at(i);
         }
-        Publication none;
-        none.pageId = -1;
-        return none;
+        return Publication();
     }
 
     QVector<Publication> entries;
 };
+
+// Hands one hub datagram to the controller; the next refresh takes it in.
+inline void deliver(WeightingConTrol &control, QByteArray bytes)
+{
+    control.udpReadData(bytesOf(bytes), bytes.size());
+}
+
+inline void feed(WeightingConTrol &control, int page, int index, int raw, int state = 1)
+{
+    deliver(control, hubDatagram(page, {hubRecord(index, raw, state)}));
+}
 
 #endif

@@ -1,12 +1,13 @@
-// The controller as the QML pages use it: the registered type, invokables
-// called from QML and the publication signals read in QML handlers, record
-// pointer included.
+// The controller as the QML pages use it (registered type, invokables,
+// publication handlers reading the record) and its messages through the
+// compiled catalogues of the program's resources.
 #include "app/qmltypes.h"
 #include "core/weightingcontrol.h"
 #include "testdatagrams.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -16,54 +17,57 @@ class TestWeightingControlQml : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void publicationInQml();
-};
-
-void TestWeightingControlQml::initTestCase()
-{
-    registerQmlTypes();
-}
-
-void TestWeightingControlQml::publicationInQml()
-{
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(R"(
-        import QtQml 2.15
-        import MyWeightingConTrol 1.0
-        WeightingConTrol {
-            property var cells: []
-            property var groups: []
-            onReadCellDataSignal: cells.push(pageid + "." + index + " " + name + " " + curData + " "
-                                             + maxErrData + " " + cellAddr.curState + " " + cellAddr.batter)
-            onReadGroupCellDataSignal: groups.push(pageid + "." + index + " " + name + " " + curData
-                                                   + " " + typeFlag)
-            Component.onCompleted: {
-                createCell(1, 0)
-                createCell(1, 5)
-                qmlSetGroup(1, 5, 2)
-                setMaxErrData(1, 5, 900)
-            }
+    void publicationInQml()
+    {
+        registerQmlTypes();
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQml 2.15
+            import MyWeightingConTrol 1.0
+            WeightingConTrol {
+                property var cells: []
+                property var groups: []
+                onReadCellDataSignal: cells.push(pageid + "." + index + " " + name + " " + curData + " "
+                                                 + maxErrData + " " + cellAddr.curState + " " + cellAddr.batter)
+                onReadGroupCellDataSignal: groups.push(pageid + "." + index + " " + name + " " + typeFlag)
+                Component.onCompleted: {
+                    createCell(1, 0)
+                    createCell(1, 5)
+                    qmlSetGroup(1, 5, 2)
+                    setMaxErrData(1, 5, 900)
+                }
+            })", QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *control = qobject_cast<WeightingConTrol *>(object.get());
+        for (int tick = 0; tick < 2; ++tick) {
+            QByteArray bytes = hubDatagram(1, {hubRecord(5, 700)});
+            control->udpReadData(bytesOf(bytes), bytes.size());
+            control->qmlRequestReflsh();
         }
-    )", QUrl());
-    std::unique_ptr<QObject> object(component.create());
-    QVERIFY2(object, qPrintable(component.errorString()));
-    auto *control = qobject_cast<WeightingConTrol *>(object.get());
-    QVERIFY(control);
-
-    for (int tick = 0; tick < 2; ++tick) {
-        QByteArray bytes = hubDatagram(1, {hubRecord(5, 700)});
-        control->udpReadData(bytesOf(bytes), bytes.size());
-        control->qmlRequestReflsh();
+        QCOMPARE(object->property("cells").toStringList().value(3), QStringLiteral("1.5 CZ 1.5(Group2) 700 900 正常 -"));
+        QCOMPARE(object->property("groups").toStringList().value(1), QStringLiteral("1.1003 Group2 1"));
     }
-    const QStringList cells = object->property("cells").toStringList();
-    const QStringList groups = object->property("groups").toStringList();
-    QCOMPARE(cells.size(), 4);
-    QCOMPARE(cells.at(3), QStringLiteral("1.5 CZ 1.5(Group2) 700 900 正常 -"));
-    QCOMPARE(groups.size(), 2);
-    QCOMPARE(groups.at(1), QStringLiteral("1.1003 Group2 700 1"));
-}
+
+    void catalogue_data()
+    {
+        QTest::addColumn<bool>("catalogueChinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Chinese catalogue") << true << "创建设备ID:3.17";
+        QTest::newRow("English catalogue") << false << "Create the device ID:3.17";
+    }
+    void catalogue()
+    {
+        QFETCH(bool, catalogueChinese);
+        QFETCH(QString, message);
+        WeightingConTrol control;
+        control.changeLanguage(catalogueChinese);
+        QSignalSpy log(&control, &WeightingConTrol::qmlLogShowSignal);
+        control.createCell(3, 17);
+        QCOMPARE(log.at(0).at(1).toString(), message);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWeightingControlQml)
 #include "tst_weightingcontrol_qml.moc"
