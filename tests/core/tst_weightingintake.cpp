@@ -53,35 +53,26 @@ private slots:
         QTest::addColumn<QVector<QByteArray>>("datagrams");
         QTest::addColumn<QVector<int>>("expected");
         QTest::addColumn<bool>("counted");
-        const QByteArray good = hubDatagram(1, {hubRecord(1, 100), hubRecord(2, 200)});
-        QTest::newRow("60 bytes, tag EB FD") << 3 << QVector<int>{5}
-            << QVector<QByteArray>{QByteArray::fromHex("0000EBFD") + QByteArray(48, 0) + QByteArray::fromHex("050001000200E803")}
-            << QVector<int>{1000} << true;
+        const auto row = [](const char *name, int page, QVector<int> cells, QVector<QByteArray> datagrams,
+                            QVector<int> expected, bool counted = true) {
+            QTest::newRow(name) << page << cells << datagrams << expected << counted;
+        };
+        const QByteArray two = hubDatagram(1, {hubRecord(1, 100), hubRecord(2, 200)});
+        row("60 bytes, tag EB FD", 3, {5},
+            {QByteArray::fromHex("0000EBFD") + QByteArray(48, 0) + QByteArray::fromHex("050001000200E803")}, {1000});
         // The whole pending page is replaced: cell 2 gets nothing.
-        QTest::newRow("later datagram replaces the earlier") << 2 << QVector<int>{1, 2}
-            << QVector<QByteArray>{hubDatagram(2, {hubRecord(1, 10), hubRecord(2, 20)}), hubDatagram(2, {hubRecord(1, 11)})}
-            << QVector<int>{11, Untouched} << true;
+        row("later datagram replaces the earlier", 1, {1, 2}, {two, hubDatagram(1, {hubRecord(1, 11)})}, {11, Untouched});
         // Cell 0 of page 1 is the total, never a hub reading.
-        QTest::newRow("index 0 is skipped") << 1 << QVector<int>{0, 3}
-            << QVector<QByteArray>{hubDatagram(1, {hubRecord(0, 999), hubRecord(3, 33)})} << QVector<int>{33, 33} << true;
+        row("index 0 is skipped", 1, {0, 3}, {hubDatagram(1, {hubRecord(0, 999), hubRecord(3, 33)})}, {33, 33});
         QVector<HubCellRecord> records(102);
         records[100] = hubRecord(8, 80);
         records[101] = hubRecord(7, 70);
-        QTest::newRow("only positions up to 100") << 4 << QVector<int>{7, 8}
-            << QVector<QByteArray>{hubDatagram(4, records)} << QVector<int>{Untouched, 80} << true;
-        QTest::newRow("cell index 101 ends the page") << 4 << QVector<int>{1}
-            << QVector<QByteArray>{hubDatagram(4, {hubRecord(101, 5), hubRecord(1, 7)})} << QVector<int>{Untouched} << true;
-        QTest::newRow("page 20 is never taken in") << 20 << QVector<int>{1}
-            << QVector<QByteArray>{hubDatagram(20, {hubRecord(1, 500)})} << QVector<int>{Untouched} << true;
-        QTest::newRow("cut record") << 1 << QVector<int>{1, 2} << QVector<QByteArray>{good.left(57)}
-                                    << QVector<int>{Untouched, Untouched} << true;
-        QTest::newRow("tag 65021") << 1 << QVector<int>{1} << QVector<QByteArray>{hubDatagram(21, {hubRecord(1, 5)})}
-                                   << QVector<int>{Untouched} << false;
-        QTest::newRow("51 bytes") << 1 << QVector<int>{1} << QVector<QByteArray>{good.left(51)}
-                                  << QVector<int>{Untouched} << false;
-        QTest::newRow("1002 records") << 1 << QVector<int>{1}
-            << QVector<QByteArray>{hubDatagram(1, QVector<HubCellRecord>(1002, hubRecord(1, 5)))} << QVector<int>{Untouched}
-            << false;
+        row("only positions up to 100", 4, {7, 8}, {hubDatagram(4, records)}, {Untouched, 80});
+        row("page 20 is never taken in", 20, {1}, {hubDatagram(20, {hubRecord(1, 500)})}, {Untouched});
+        row("cut record", 1, {1, 2}, {two.left(57)}, {Untouched, Untouched});
+        row("tag 65021", 1, {1}, {hubDatagram(21, {hubRecord(1, 5)})}, {Untouched}, false);
+        row("51 bytes", 1, {1}, {two.left(51)}, {Untouched}, false);
+        row("1002 records", 1, {1}, {hubDatagram(1, QVector<HubCellRecord>(1002, hubRecord(1, 5)))}, {Untouched}, false);
     }
     // A datagram that passes counts as received; the next refresh takes in
     // what the rules allow, and once only.
@@ -153,20 +144,14 @@ private slots:
         QVERIFY(control.page(20)->cell(998)->idIsErr());
     }
 
-    void bluetoothUserIdOutOfRange_data()
-    {
-        QTest::addColumn<int>("userId");
-        QTest::newRow("0") << 0;
-        QTest::newRow("1000") << 1000;
-        QTest::newRow("65535") << 65535;
-    }
+    // User IDs outside 1 to 999 are reported and register nothing.
     void bluetoothUserIdOutOfRange()
     {
-        QFETCH(int, userId);
         WeightingConTrol control;
         QSignalSpy log(&control, &WeightingConTrol::qmlLogShowSignal);
-        control.bleAddOnlineDevice(DeviceA, userId);
-        QCOMPARE(log.count(), 1);
+        for (int userId : {0, 1000, 65535})
+            control.bleAddOnlineDevice(DeviceA, userId);
+        QCOMPARE(log.count(), 3);
         for (int slot = 0; control.page(20) && slot < WeightingData::SlotCount; ++slot)
             QVERIFY(!control.page(20)->cell(slot));
     }
@@ -189,44 +174,22 @@ private slots:
         QCOMPARE(readings(control, 20, {3}), QVector<int>{34});
     }
 
-    // Hub slots report their hub; the mask keeps every hub ever seen.
-    void connectionReports()
-    {
-        LanguageFlag::setChinese(false);
-        WeightingConTrol control;
-        QSignalSpy lines(&control, &WeightingConTrol::cellLogShowSignal);
-        QSignalSpy mask(&control, &WeightingConTrol::udpConnectlChanged);
-        control.udpConnectFlagChangedSlot(true, 0, 3);
-        QVERIFY(control.udpConnect());
-        control.udpConnectFlagChangedSlot(false, 0, 3);
-        control.udpConnectFlagChangedSlot(false, 0, 3);
-        QCOMPARE(control.udpConnectl(), 0x00040000);
-        QVERIFY(!control.udpConnect());
-        QCOMPARE(mask.count(), 2);
-        QCOMPARE(lines.count(), 3);
-        QCOMPARE(lines.at(1).at(0).toString(), QStringLiteral("ERR"));
-        control.udpConnectFlagChangedSlot(true, 4, 1);
-        QCOMPARE(control.udpConnectl(), 0x00050001);
-        // A slot outside the link's ten is reported but keeps no flag.
-        control.udpConnectFlagChangedSlot(true, 12, 2);
-        QCOMPARE(control.udpConnectl(), 0x00050001);
-    }
-
-    // The scan creates the cells a hub reports online or faulty; position k is cell k + 1.
-    void scanOnlineDevice()
+    // The scan creates the cells a hub reports online or faulty (position k
+    // is cell k + 1); a repeated connection report changes no mask.
+    void scanAndConnectionReports()
     {
         WeightingConTrol control;
         deliver(control, hubDatagram(2, {hubRecord(5, 1, 1), hubRecord(6, 1, 0), hubRecord(7, 1, 3)}));
-        deliver(control, hubDatagram(20, {hubRecord(1, 1, 1)}));
         control.scanOnlineDevice();
-        QCOMPARE((QVector<bool>{control.page(2)->cell(1) != nullptr, control.page(2)->cell(2) != nullptr,
-                                control.page(2)->cell(3) != nullptr}),
-                 (QVector<bool>{true, false, true}));
-        QVERIFY(!control.page(20));
-        control.deleteCell(2, 1);
-        control.qmlRequestReflsh();
-        control.scanOnlineDevice();
-        QVERIFY(!control.page(2)->cell(1));
+        QVERIFY(control.page(2)->cell(1) && !control.page(2)->cell(2) && control.page(2)->cell(3));
+        QSignalSpy mask(&control, &WeightingConTrol::udpConnectlChanged);
+        for (bool connected : {true, false, false})
+            control.udpConnectFlagChangedSlot(connected, 0, 3);
+        QCOMPARE(control.udpConnectl(), 0x00040000);
+        QCOMPARE(mask.count(), 2);
+        // A slot outside the link's ten is reported but keeps no flag.
+        control.udpConnectFlagChangedSlot(true, 12, 2);
+        QCOMPARE(control.udpConnectl(), 0x00040000);
     }
 
     // Cells 1 to 100 of the page, in Qt's indented form with sorted keys.
