@@ -4,6 +4,8 @@
 #include "core/weightingcontrol.h"
 #include "testdatagrams.h"
 
+#include <algorithm>
+
 // One record as the refresh published it.
 struct Publication
 {
@@ -34,11 +36,9 @@ public:
     // The latest publication of a page and index; page -1 when none.
     Publication find(int pageId, int index) const
     {
-        for (int i = entries.size() - 1; i >= 0; --i) {
-            if (entries.at(i).pageId == pageId && entries.at(i).index == index)
-                return entries.at(i);
-        }
-        return Publication();
+        const auto it = std::find_if(entries.crbegin(), entries.crend(),
+                                     [&](const Publication &p) { return p.pageId == pageId && p.index == index; });
+        return it == entries.crend() ? Publication() : *it;
     }
 
     QVector<Publication> entries;

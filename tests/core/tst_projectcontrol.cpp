@@ -1,5 +1,4 @@
-// Creating, opening, saving and closing projects in a temporary folder, with
-// every outcome reported, and the QML type handing out its controller.
+// Projects created, opened, saved and closed in a temporary folder.
 #include "app/languageflag.h"
 #include "app/qmltypes.h"
 #include "core/projectcontrol.h"
@@ -53,7 +52,6 @@ class TestProjectControl : public QObject
     std::unique_ptr<ProjectControl> m_control;
     std::unique_ptr<QSignalSpy> m_log, m_created, m_opened;
 
-    // The log lines since the last call.
     QStringList messages()
     {
         QStringList texts;
@@ -63,7 +61,6 @@ class TestProjectControl : public QObject
         return texts;
     }
 
-    // A new project in the temporary folder, opened.
     QString openNew(const QString &name)
     {
         m_control->creatProject(m_dir->path(), name, 2, "t", 0, 5000, 0, 4000);
@@ -83,8 +80,10 @@ private slots:
         m_opened = std::make_unique<QSignalSpy>(m_control.get(), &ProjectControl::openProjectSignal);
     }
 
-    // A second creation of the same project must leave the first untouched.
-    void createThenAdoptFolder()
+    // A second creation of a project must leave the first untouched; neither a
+    // folder that cannot be made nor a file that cannot be written (disk full)
+    // is reported as a created project.
+    void creation()
     {
         const QString folder = m_dir->filePath("p1");
         const QString where = url(m_dir->path());
@@ -98,18 +97,11 @@ private slots:
         QCOMPARE(messages(), (QStringList{"项目已存在;" + folder + "/p1"}));
         QCOMPARE(m_created->count(), 1);
         QCOMPARE(readBytes(folder + "/p1.VORNPRO"), before);
-    }
 
-    // Neither a folder that cannot be made nor a file that cannot be written
-    // (disk full) is reported as a created project.
-    void failedCreationIsReported()
-    {
         const QString blocker = m_dir->filePath("plain-file");
         QVERIFY(writeBytes(blocker, "x"));
         m_control->creatProject(blocker + "/inner", "p3", 0, "t", 0, 0, 0, 0);
         QCOMPARE(messages(), (QStringList{blocker + "/inner/p3", "项目创建失败;"}));
-        QVERIFY(m_control->projectPath().isEmpty());
-
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
@@ -120,7 +112,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
         QCOMPARE(messages().last(), QStringLiteral("项目创建失败;"));
-        QCOMPARE(m_created->count(), 0);
+        QCOMPARE(m_created->count(), 1);
         QVERIFY(!QFileInfo::exists(m_dir->filePath("p4/p4.VORNPRO")));
     }
 
@@ -247,12 +239,6 @@ private slots:
         QVERIFY(cells.count() > 0);
         saveWithPart();
         QCOMPARE(QString::fromUtf8(readBytes(file)), QString::fromUtf8(saved));
-
-        // Without a project file object the forwarders do nothing.
-        m_control->resetJson();
-        m_control->readTableParts();
-        m_control->saveTableParts(1, "x");
-        m_control->saveProject();
     }
 
     // The controller handed to QML stays the project controller's: a garbage

@@ -1,5 +1,4 @@
-// The cell record (classification, log lines, sounds, silence limit) and the
-// page table that holds the records of one page.
+// The cell record and the page table that holds the records of one page.
 #include "app/languageflag.h"
 #include "core/weightingcelldata.h"
 #include "core/weightingdata.h"
@@ -13,8 +12,7 @@
 
 namespace {
 
-// Log lines, sounds and state changes of one record in emission order:
-// "INF CZ 1.5:text", "sound 2".
+// A record's log lines and sounds in order: "INF CZ 1.5:text", "sound 2".
 class EventLog : public QObject
 {
 public:
@@ -28,8 +26,7 @@ public:
     QStringList events;
 };
 
-// Online, thresholds 0 / 1000 / 2000 / 3000 (lower alarm, lower warning, upper
-// warning, upper alarm), one reading.
+// Online; lower alarm 0, lower warning 1000, upper warning 2000, upper alarm 3000.
 std::unique_ptr<WeightingCellData> onlineRecord(int raw, int index = 5)
 {
     auto record = std::make_unique<WeightingCellData>(index, QStringLiteral("CZ 1.5"), 0);
@@ -59,22 +56,23 @@ private slots:
         QTest::addColumn<int>("raw");
         QTest::addColumn<double>("peel");
         QTest::addColumn<QString>("expected");
-        const struct {
-            int state, raw;
-            double peel;
-            const char *zh, *en;
-        } rows[] = {{1, -1, 0, "超轻报警", "Ultra-light alarm"},    {1, 0, 0, "超轻警告", "Ultra-light warning"},
-                    {1, 1000, 0, "正常", "Normal"},                {1, 1999, 0, "正常", "Normal"},
-                    {1, 2000, 0, "超重警告", "Overweight warning"}, {1, 3000, 0, "超重报警", "Overweight alarm"},
-                    {1, std::numeric_limits<int>::max(), 0, "超重报警", "Overweight alarm"},
-                    {1, 1100, 200, "超轻警告", "Ultra-light warning"}, {1, 1000, 1300.5, "超轻报警", "Ultra-light alarm"},
-                    {0, 1500, 0, "离线", "OFF"}, {2, 3500, 0, "离线", "OFF"}, {3, -5, 0, "故障", "ERR"}};
-        for (const auto &row : rows) {
-            const QByteArray name = QByteArray::number(row.state) + ' ' + QByteArray::number(row.raw) + '-'
-                                    + QByteArray::number(row.peel);
-            QTest::newRow(("zh " + name).constData()) << true << row.state << row.raw << row.peel << QString::fromUtf8(row.zh);
-            QTest::newRow(("en " + name).constData()) << false << row.state << row.raw << row.peel << QString::fromUtf8(row.en);
-        }
+        const auto row = [](bool zh, int state, int raw, double peel, const char *text) {
+            QTest::addRow("%s %d %d-%g", zh ? "zh" : "en", state, raw, peel) << zh << state << raw << peel
+                                                                            << QString::fromUtf8(text);
+        };
+        using Row = std::pair<int, const char *>;
+        for (const Row &zh : std::initializer_list<Row>{{-1, "超轻报警"}, {0, "超轻警告"}, {1000, "正常"}, {1999, "正常"},
+                                                      {2000, "超重警告"}, {3000, "超重报警"},
+                                                      {std::numeric_limits<int>::max(), "超重报警"}})
+            row(true, 1, zh.first, 0, zh.second);
+        row(false, 1, 0, 0, "Ultra-light warning");
+        row(false, 1, 2000, 0, "Overweight warning");
+        row(true, 1, 1100, 200, "超轻警告");
+        row(true, 1, 1000, 1300.5, "超轻报警");
+        row(true, 0, 1500, 0, "离线");
+        row(false, 2, 3500, 0, "OFF");
+        row(true, 3, -5, 0, "故障");
+        row(false, 3, -5, 0, "ERR");
     }
     void classification()
     {
@@ -102,7 +100,6 @@ private slots:
             QTest::newRow(name) << index << raw << state << QString::fromUtf8(events);
         };
         row("warning", 100, 2500, 1, "INF CZ 1.5:超重警告");
-        row("alarm", 1, -1, 1, "INF CZ 1.5:超轻报警|sound 2");
         row("offline", 5, 1500, 0, "INF CZ 1.5:离线|sound 1|ERR CZ 1.5:离线");
         row("fault", 5, 1500, 3, "INF CZ 1.5:故障|sound 1|ERR CZ 1.5:故障");
         // The total (0), cells above 100 and groups log only alarms and faults.
@@ -111,7 +108,6 @@ private slots:
         row("group alarm", 1005, 3000, 1, "INF CZ 1.5:超重报警|sound 2");
         row("cell 300 offline", 300, 1500, 2, "sound 1|ERR CZ 1.5:离线");
     }
-    // From 1500 ("正常"), online.
     void transitions()
     {
         QFETCH(int, index);
@@ -159,8 +155,7 @@ private slots:
         QCOMPARE(record->curState(), QStringLiteral("正常"));
     }
 
-    // A threshold write re-classifies only when the value changed; a value
-    // that is not a finite number is ignored.
+    // A threshold write re-classifies only on a change; non-finite ones are ignored.
     void thresholdWrites()
     {
         const auto record = onlineRecord(1500);
@@ -171,23 +166,6 @@ private slots:
         record->setMaxErrData(1500);
         QCOMPARE(record->readCount(), quint32(16));
         QCOMPARE(record->curState(), QStringLiteral("超重报警"));
-    }
-
-    void extremes()
-    {
-        const auto record = onlineRecord(1500);
-        // Before tracking starts every reading sets both extremes.
-        record->setCurData(1400);
-        QCOMPARE(record->maxData(), 1400);
-        record->setMinMaxStarted(1);
-        for (int raw : {1600, 1200, 1500})
-            record->setCurData(raw);
-        QCOMPARE((QVector<int>{record->maxData(), record->minData()}), (QVector<int>{1600, 1200}));
-        record->resetMaxMinData();
-        QCOMPARE((QVector<int>{record->maxData(), record->minData()}), (QVector<int>{1500, 1500}));
-        record->setState(0);
-        record->getCurData();
-        QCOMPARE((QVector<int>{record->maxData(), record->minData()}), (QVector<int>{0, 0}));
     }
 
     // One record per slot (a second creation must not replace and lose it),
@@ -241,8 +219,7 @@ private slots:
         QCOMPARE(last->maxErrData() + last->curData(), 500.0 - 1);
     }
 
-    // A device update classifies with the link state of the previous update,
-    // then stores the new state, the pass-through fields and starts tracking.
+    // An update classifies with the previous link state, then stores the new one.
     void updateCellData()
     {
         WeightingData page;
@@ -258,6 +235,12 @@ private slots:
         page.updateCellData(7, 1200, 1, 0, 0, "87", QString(), "-61");
         QCOMPARE(record->curState(), QStringLiteral("故障"));
         QCOMPARE(record->maxData(), 2500);
+        // Extremes restart at the current reading; offline reads zero them.
+        page.resetMaxMinData();
+        QCOMPARE((QVector<int>{record->maxData(), record->minData()}), (QVector<int>{1200, 1200}));
+        page.updateCellData(7, 1300, 0, 0, 0, "87", QString(), "-61");
+        page.updateCellData(7, 1300, 0, 0, 0, "87", QString(), "-61");
+        QCOMPARE((QVector<int>{record->maxData(), record->minData()}), (QVector<int>{0, 0}));
     }
 };
 

@@ -1,5 +1,4 @@
-// The weighing controller: cells and groups through its invokables, and the
-// refresh that takes in readings and publishes records, sums and the total.
+// The weighing controller's invokables and its refresh with sums and the total.
 #include "app/languageflag.h"
 #include "core/weightingcontrol.h"
 #include "publicationlog.h"
@@ -58,15 +57,20 @@ private slots:
         QCOMPARE(log.count(), 2);
     }
 
-    // Group records follow the cells of page 1; page 0 is never published.
-    // Each member's net value (2 less a tare of 0.5) is 1.5; the running sums
-    // are cut after each step.
+    // Without page 1 nothing is published. Group records follow the cells of
+    // page 1; page 0 is never published. Each member's net value (2 less a
+    // tare of 0.5) is 1.5; the running sums are cut after each step.
     void refreshPublishes()
     {
         WeightingConTrol control;
-        for (const auto &at : {qMakePair(0, 1), qMakePair(1, 0), qMakePair(1, 1), qMakePair(1, 2),
-                               qMakePair(3, 2), qMakePair(4, 5), qMakePair(20, 7)})
-            control.createCell(at.first, at.second);
+        PublicationLog published(&control);
+        control.createCell(3, 2);
+        feed(control, 3, 2, 700);
+        control.qmlRequestReflsh();
+        QCOMPARE(control.page(3)->cell(2)->curData(), 700);
+        QVERIFY(published.entries.isEmpty() && !control.page(1));
+        for (int at : {1, 100, 101, 102, 302, 405, 2007})
+            control.createCell(at / 100, at % 100); // page × 100 + index
         for (int index : {1, 2}) {
             control.qmlSetGroup(1, index, 4);
             control.page(1)->cell(index)->setPeel(0.5);
@@ -81,7 +85,7 @@ private slots:
             feed(control, 4, 5, 100, 0);
             control.qmlRequestReflsh();
         }
-        PublicationLog published(&control);
+        published.entries.clear();
         control.qmlRequestReflsh();
         QStringList order;
         for (const Publication &entry : published.entries)
@@ -96,7 +100,6 @@ private slots:
         const Publication cell = published.find(3, 2);
         QCOMPARE(cell.record, control.page(3)->cell(2));
         QCOMPARE(cell.name, QStringLiteral("CZ 3.2(Group1)"));
-        // group, type, reading, extremes, four thresholds, link state, error, box type
         QCOMPARE((QVector<int>{cell.groupId, cell.typeFlag, cell.curData, cell.maxData, cell.minData, cell.maxWarnData,
                                cell.minWarnData, cell.maxErrData, cell.minErrData, cell.state, cell.errorNb, cell.boxType}),
                  (QVector<int>{1, 0, 1500, 1500, 0, 4000, 0, 5000, 0, 1, 9, 5}));
@@ -141,7 +144,6 @@ private slots:
         control.qmlRequestReflsh();
         QCOMPARE(published.find(1, 6).curData, 0);
         control.traceDisable(1, 6);
-        QCOMPARE(cell->peel(), 1234.0);
         QVERIFY(!cell->peelEnable());
         control.setPeelData(1, 6, 50);
         QVERIFY(qFuzzyCompare(cell->peel(), factor == 0 ? 1234.0 : 50 / factor));
@@ -153,10 +155,8 @@ private slots:
         auto row = [](const char *name, ControlCall call) { QTest::newRow(name) << call; };
         row("createCell index 1001", [](WeightingConTrol &c) { c.createCell(1, 1001); });
         row("qmlSetGroup group 20", [](WeightingConTrol &c) { c.qmlSetGroup(1, 5, 20); });
-        row("qmlSetGroup index 1003", [](WeightingConTrol &c) { c.qmlSetGroup(1, 1003, 2); });
         row("setGroupIndex group 20", [](WeightingConTrol &c) { c.setGroupIndex(1, 20, "1"); });
         row("setGroupIndex eleven values", [](WeightingConTrol &c) { c.setGroupIndex(1, 2, "1,2,3,4,5,6,7,8,9,10,11"); });
-        row("setCellConfig index 1021", [](WeightingConTrol &c) { c.setCellConfig(1, 1021, 1, 2, 3, 4); });
         row("setPeelData page 21", [](WeightingConTrol &c) { c.setPeelData(21, 5, 9); });
         row("empty slot", [](WeightingConTrol &c) { c.setName(1, 77, "x"); });
         row("missing page", [](WeightingConTrol &c) { c.setMaxErrData(9, 1, 9); });
@@ -196,9 +196,7 @@ private slots:
         for (const Publication &entry : published.entries)
             handed.append(entry.record);
         QCOMPARE(handed.size(), 4);
-        QSignalSpy closed(&control, &WeightingConTrol::pagesDeleted);
         control.deleteAllPages();
-        QCOMPARE(closed.count(), 1);
         for (const QPointer<WeightingCellData> &record : handed)
             QVERIFY(record.isNull());
         published.entries.clear();
@@ -216,29 +214,6 @@ private slots:
         QCOMPARE(lines.count(), 1);
         QCOMPARE(lines.at(0), (QList<QVariant>{"INF", "CZ 1.5:超重报警"}));
         QCOMPARE(sounds.count(), 1);
-    }
-
-    // Without page 1 (no total) and without links nothing breaks.
-    void withoutPageOneOrLinks()
-    {
-        WeightingConTrol control;
-        control.createCell(3, 5);
-        control.page(3)->cell(5)->setGroupId(2);
-        feed(control, 3, 5, 700);
-        PublicationLog published(&control);
-        control.qmlRequestReflsh();
-        QCOMPARE(control.page(3)->cell(5)->curData(), 700);
-        QVERIFY(published.entries.isEmpty() && !control.page(1));
-        control.resetComm();
-        control.resetBleComm();
-        control.resetSerialDevice();
-        control.resetDataSourceLocal();
-        control.sendData(QStringLiteral("x"));
-        control.sendSetPara();
-        control.scanOnlineDevice();
-        control.setDataSource(QString(), 0, 0);
-        control.setDataSource(QStringLiteral("/nonexistent"), 1, 0);
-        control.qmlRequestReflsh();
     }
 };
 

@@ -1,7 +1,6 @@
-// Switching the controller's data source between the real hub link and a
-// replay folder, inside the private network namespace of tests/netns-run.sh:
-// while a replay runs the hub's datagrams must not reach the records, and
-// live intake must work again once selected (twice, as the project page may).
+// Live and replay data sources in the network namespace of tests/netns-run.sh:
+// during a replay no hub datagram reaches the records; live intake works again
+// once selected (twice, as the project page may).
 #include "core/weightingcontrol.h"
 #include "recording/datasourcelocal.h"
 #include "links/udp_comm.h"
@@ -20,13 +19,13 @@ private slots:
     void liveAndReplaySwitch()
     {
         QVERIFY2(!qEnvironmentVariableIsEmpty("VORN_NETNS"), "this test runs under tests/netns-run.sh");
+        // A replay folder of one recording line: time, then the datagram's bytes.
         QTemporaryDir folder;
-        QFile file(folder.filePath("a.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
         QByteArray line = "10:00:01";
         for (const char byte : hubDatagram(2, {hubRecord(4, 444)}))
             line += ',' + QByteArray::number(quint8(byte));
-        file.write(line + '\n');
+        QFile file(folder.filePath("a.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(line + '\n') > 0);
         file.close();
 
         WeightingConTrol control;
