@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <QVector>
 
-#include <cstdint>
-
 // Hub datagrams as a hub sends them: tag 65000 + page in bytes 2 and 3
 // (little-endian), 8-byte records from offset 52.
 inline QByteArray hubDatagram(int page, const QVector<HubCellRecord> &records)

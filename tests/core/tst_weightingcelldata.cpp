@@ -131,9 +131,14 @@ private slots:
 
     // A classification makes eight reads; the 101st read since the last
     // reading takes the record offline, until the next reading restarts it.
-    void silentReadLimit()
+    // A threshold write re-classifies only on a change; non-finite ones are ignored.
+    void silentReadLimitAndThresholdWrites()
     {
         const auto record = onlineRecord(1500);
+        for (double ignored : {3000.0, qQNaN(), qInf()})
+            record->setMaxErrData(ignored);
+        QCOMPARE(record->maxErrData(), 3000.0);
+        QCOMPARE(record->readCount(), quint32(8));
         EventLog log(record.get());
         while (record->readCount() < 100)
             QCOMPARE(record->getCurData(), 1500.0);
@@ -153,16 +158,6 @@ private slots:
         record->setState(1);
         record->setCurData(1600);
         QCOMPARE(record->curState(), QStringLiteral("正常"));
-    }
-
-    // A threshold write re-classifies only on a change; non-finite ones are ignored.
-    void thresholdWrites()
-    {
-        const auto record = onlineRecord(1500);
-        for (double ignored : {3000.0, qQNaN(), qInf()})
-            record->setMaxErrData(ignored);
-        QCOMPARE(record->maxErrData(), 3000.0);
-        QCOMPARE(record->readCount(), quint32(8));
         record->setMaxErrData(1500);
         QCOMPARE(record->readCount(), quint32(16));
         QCOMPARE(record->curState(), QStringLiteral("超重报警"));

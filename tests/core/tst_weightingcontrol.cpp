@@ -116,7 +116,6 @@ private slots:
     {
         QTest::addColumn<double>("factor");
         QTest::addColumn<int>("shown");
-        QTest::newRow("kilograms") << 1.0 << 1234;
         QTest::newRow("tenths") << 0.1 << 123;
         QTest::newRow("pounds") << 2.20462262185 << 2721;
         QTest::newRow("zero leaves the tare alone") << 0.0 << 0;
@@ -129,7 +128,6 @@ private slots:
         QFETCH(int, shown);
         WeightingConTrol control;
         control.setConFactor(factor);
-        control.createCell(1, 0);
         control.createCell(1, 6);
         feed(control, 1, 6, 1234);
         PublicationLog published(&control);
@@ -147,6 +145,27 @@ private slots:
         QVERIFY(!cell->peelEnable());
         control.setPeelData(1, 6, 50);
         QVERIFY(qFuzzyCompare(cell->peel(), factor == 0 ? 1234.0 : 50 / factor));
+    }
+
+    // The messages through the compiled catalogues of the program's resources.
+    void catalogue_data()
+    {
+        QTest::addColumn<bool>("catalogueChinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Chinese catalogue") << true << "创建设备ID:3.17";
+        QTest::newRow("English catalogue") << false << "Create the device ID:3.17";
+    }
+    void catalogue()
+    {
+        QFETCH(bool, catalogueChinese);
+        QFETCH(QString, message);
+        if (!QFile::exists(QStringLiteral(":/lang_English.qm")))
+            QSKIP("built without the interface and its catalogues");
+        WeightingConTrol control;
+        control.changeLanguage(catalogueChinese);
+        QSignalSpy log(&control, &WeightingConTrol::qmlLogShowSignal);
+        control.createCell(3, 17);
+        QCOMPARE(log.at(0).at(1).toString(), message);
     }
 
     void invalidArgumentsChangeNothing_data()

@@ -32,7 +32,7 @@ private slots:
         control.Comm()->setUdpSetting(QStringLiteral("239.5.7.31"), 2001, 7100);
         control.setDataSource(QString(), 0, 0);
         control.createCell(2, 4);
-        QUdpSocket hub;
+        QUdpSocket hub; // a hub on the namespace's own interface
         hub.bind(QHostAddress(QStringLiteral("10.99.0.32")), 0);
         hub.setMulticastInterface(QNetworkInterface::interfaceFromName(qEnvironmentVariable("VORN_NETNS")));
         const auto send = [&hub](int weight) {
