@@ -1,0 +1,292 @@
+#include "app/languageflag.h"
+#include "core/weightingcontrol.h"
+#include "project/myjson.h"
+#include "ui/plan/planfigureitem.h"
+#include "ui/plan/planfiguremodel.h"
+#include "ui/plan/planpicture.h"
+#include "ui/table/tablerowmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Keys = QVector<QPair<int, int>>;
+
+// A plan's figures over a real main table (what they copy on a refresh, how
+// they are coloured, placed, removed, stacked and stored), its picture, and
+// the item that finds, drags and paints the figures on the picture.
+class TestPlanFigures : public QObject
+{
+    Q_OBJECT
+
+    void publish(int page, int index, int weight, int state = 1)
+    {
+        m_table->setTableData(page, index, 0, 0, QStringLiteral("CZ%1.%2").arg(page).arg(index), weight, weight + 5,
+                              weight - 5, 80, 50, 100, 20, state, 0, 2, nullptr);
+    }
+    static Keys keys(const PlanFigureModel &model)
+    {
+        Keys result;
+        for (const PlanFigure &figure : model.figures())
+            result.append({figure.values.pageId001, figure.values.index001});
+        return result;
+    }
+    QString colour(int row) const { return m_plan->index(row).data(PlanFigureModel::FigureColorRole).toString(); }
+
+    QTemporaryDir m_dir;
+    PlanPicture m_picture;
+    PlanFigureItem m_item;
+    std::unique_ptr<TableRowModel> m_table;
+    std::unique_ptr<PlanFigureModel> m_plan;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+
+private slots:
+    void init()
+    {
+        m_tester.reset();
+        m_item.setModel(nullptr);
+        m_plan.reset();
+        m_table = std::make_unique<TableRowModel>();
+        m_plan = std::make_unique<PlanFigureModel>();
+        m_tester = std::make_unique<QAbstractItemModelTester>(m_plan.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_plan->setSource(m_table.get());
+        // The picture 800 x 600 at (10, 20), drawn at half size, figures 120 x 60.
+        m_picture.apply(PlanPicture::DefaultSource, true, 0, 0, 10, 20, 0.5);
+        m_picture.setCellSize(120);
+        m_item.setModel(m_plan.get());
+        m_item.setPicture(&m_picture);
+        m_item.setPictureSize(QSizeF(800, 600));
+        m_item.setSize(QSizeF(640, 480));
+    }
+
+    void refreshCopiesRowsWithOneAnnouncement()
+    {
+        for (int index = 1; index <= 4; ++index) {
+            publish(3, index, 60);
+            QVERIFY(m_plan->addCell(3, index));
+        }
+        QVERIFY(!m_plan->addCell(3, 1));
+        QVERIFY(!m_plan->addCell(4, 4)); // not in the main table
+        QVERIFY(m_plan->place(9, 9, 0, 0, 0)); // a stored figure the table does not hold
+        QSignalSpy announced(m_plan.get(), &QAbstractItemModel::dataChanged);
+        m_plan->refresh();
+        QVERIFY(announced.isEmpty());
+        publish(3, 2, 70, 1);
+        publish(3, 3, 10, 0);
+        m_plan->refresh();
+        QCOMPARE(announced.count(), 1);
+        QCOMPARE(announced.at(0).at(0).value<QModelIndex>().row(), 1);
+        QCOMPARE(announced.at(0).at(1).value<QModelIndex>().row(), 2);
+        const CellRow &third = m_plan->figures().at(2).values;
+        QCOMPARE((QVector<int>{m_plan->figures().at(1).values.width1, third.state001, third.maxWidth001}),
+                 (QVector<int>{70, 0, 15}));
+        QCOMPARE(third.name001, QStringLiteral("CZ3.3"));
+        // Without a row the figure keeps what it had: weight 0, no state yet.
+        QCOMPARE((QStringList{colour(1), colour(4)}), (QStringList{"green", "#ccc800"}));
+        // The table's column switches recolour an ultra-light figure at once.
+        publish(3, 3, 10, 1);
+        m_plan->refresh();
+        QCOMPARE(colour(2), QStringLiteral("Purple"));
+        m_table->setRect3(84);
+        QCOMPARE((QStringList{colour(2), colour(1)}), (QStringList{"LightBlue", "green"}));
+        QCOMPARE(announced.count(), 3);
+    }
+
+    void rangesAndImportPlaceOnlyNewTableCells_data()
+    {
+        QTest::addColumn<QString>("addRange");
+        QTest::addColumn<QString>("removeRange");
+        QTest::addColumn<Keys>("expected");
+        // 1.6 is on the plan before; 9.9 is in the table part, not the main table.
+        QTest::newRow("pages 1 and 2, indices 5 to 7") << "1.05-2.07" << "" << Keys{{1, 6}, {1, 5}, {1, 7}, {2, 5}, {2, 6}, {2, 7}};
+        QTest::newRow("first end above the last adds nothing") << "2.07-1.05" << "" << Keys{{1, 6}};
+        QTest::newRow("bulk delete of one page") << "1.05-2.07" << "2.01-2.99" << Keys{{1, 6}, {1, 5}, {1, 7}};
+    }
+    void rangesAndImportPlaceOnlyNewTableCells()
+    {
+        QFETCH(QString, addRange);
+        QFETCH(QString, removeRange);
+        QFETCH(Keys, expected);
+        for (int page = 1; page <= 3; ++page) {
+            for (int index = 1; index <= 9; ++index)
+                publish(page, index, 60);
+        }
+        QVERIFY(m_plan->addCell(1, 6));
+        m_plan->addRange(addRange);
+        m_plan->removeRange(removeRange);
+        for (const PlanFigure &figure : m_plan->figures())
+            QCOMPARE(QPoint(figure.x, figure.y), QPoint(PlanFigureModel::PlacedX, PlanFigureModel::PlacedY));
+        // A table part: its total row, a cell on the plan, one off it, one the main table lacks.
+        TableRowModel part;
+        part.setPartIndex(3);
+        part.appendPlaceholder(1, 0, 0, QStringLiteral("name"));
+        for (const auto &key : {qMakePair(1, 6), qMakePair(3, 2), qMakePair(9, 9)})
+            part.appendPlaceholder(key.first, key.second, 0);
+        QCOMPARE(m_plan->importPart(&part), 1);
+        QCOMPARE(keys(*m_plan), expected << qMakePair(3, 2));
+    }
+
+    void controllerRemovalsTakeFiguresAway()
+    {
+        WeightingConTrol control;
+        m_plan->setController(&control);
+        control.createCell(1, 0); // page 1 holds the groups
+        control.createCell(2, 5);
+        control.createCell(3, 5);
+        control.qmlSetGroup(2, 5, 4);
+        for (const auto &key : {qMakePair(2, 5), qMakePair(3, 5), qMakePair(1, 1005), qMakePair(2, 1005)})
+            QVERIFY(m_plan->place(key.first, key.second, 0, 0, 0));
+        control.deleteCell(3, 5);
+        control.removeGroup(1, 1005);
+        QCOMPARE(keys(*m_plan), (Keys{{2, 5}}));
+    }
+
+    void stackingAndStorage()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("p.VORNPRO")));
+        // A stored list with a malformed entry, a duplicate and a stacking order out of range.
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(R"({"PlanParts": [{"index": 4, "name": "north", "CellList": [
+            {"pageId": "2", "cellIndex": "1", "x": 15, "y": 25, "z": 9}, {"pageId": "x", "cellIndex": "1", "x": 1, "y": 1},
+            {"pageId": "2", "cellIndex": "1", "x": 99, "y": 99, "z": 0}, {"pageId": "20", "cellIndex": "7", "x": -40, "y": 600}]}]})"));
+        file.close();
+        MyJson json;
+        QVERIFY(!json.readProjectFile(file.fileName()).damaged);
+        m_plan->setPartIndex(4);
+        m_plan->load(&json);
+        QCOMPARE(m_plan->figures().at(0).z, PlanFigureModel::HighestStack);
+        QVERIFY(!m_plan->canRaise(0));
+        for (int step = 0; step < 7; ++step)
+            m_plan->lower(0);
+        QVERIFY(!m_plan->canLower(0));
+        m_plan->raise(0);
+        m_plan->moveTo(1, -35.4, 609.6);
+        json.clearParts();
+        json.savePlanParts(4, QStringLiteral("north"));
+        m_plan->save(&json);
+        QVERIFY(json.writeProjectFile(file.fileName()));
+
+        MyJson reopened;
+        QVERIFY(!reopened.readProjectFile(file.fileName()).damaged);
+        PlanFigureModel again;
+        again.setPartIndex(4);
+        again.load(&reopened);
+        QCOMPARE(keys(again), (Keys{{2, 1}, {20, 7}}));
+        QVector<int> places;
+        for (const PlanFigure &figure : again.figures())
+            places << figure.x << figure.y << figure.z;
+        QCOMPARE(places, QVector<int>({15, 25, PlanFigureModel::LowestStack + 1, -35, 610, 0}));
+    }
+
+    void storedSource_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("logged");
+        const QString gone = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("gone.png"))).toString();
+        QTest::newRow("default resource") << "pic/backpicture.png" << true << "";
+        QTest::newRow("unknown resource") << "qrc:/pic/none.png" << false << "Plan background picture not found:qrc:/pic/none.png";
+        QTest::newRow("file gone, Chinese") << gone << true << "布局图背景图片不存在:" + gone;
+        QTest::newRow("cleared") << "" << true << "";
+    }
+    void storedSource()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, chinese);
+        QFETCH(QString, logged);
+        LanguageFlag::setChinese(chinese);
+        PlanPicture picture;
+        QSignalSpy log(&picture, &PlanPicture::qmlLogShowSignal);
+        picture.apply(stored, false, 40, 80, -10, 20, 1.5);
+        QCOMPARE(picture.shownSource(), logged.isEmpty() ? stored : QString());
+        QCOMPARE(picture.source(), stored); // kept for the next save
+        // Told once, after the workspace is built.
+        QVERIFY(log.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(QList<QVariantList>(log), (logged.isEmpty() ? QList<QVariantList>() : QList<QVariantList>{{"ERR", logged}}));
+    }
+
+    void zoomAndSizes()
+    {
+        PlanPicture picture;
+        picture.apply(PlanPicture::DefaultSource, true, 0, 0, 0, 0, 0); // stored zeros keep the defaults
+        QCOMPARE((QVector<double>{picture.scale(), picture.cellWidth(), picture.cellHeight()}), (QVector<double>{0.6, 100, 50}));
+        picture.moveBy(5, 6);
+        picture.zoomByWheel(-240);
+        picture.setCellSize(152);
+        QCOMPARE((QVector<double>{picture.x(), picture.y(), picture.scale(), picture.cellWidth(), picture.cellHeight()}),
+                 (QVector<double>{5, 6, 0.6 * 0.81, 152, 76}));
+        picture.zoomByWheel(120);
+        QCOMPARE(picture.scale(), 0.6 * 0.9);
+        picture.reset();
+        QCOMPARE((QVector<double>{picture.x(), picture.y(), picture.scale()}), (QVector<double>{0, 0, 1}));
+    }
+
+    void pressFindsTheTopmostFigure()
+    {
+        QVERIFY(m_plan->place(2, 1, 100, 100, 3));
+        QVERIFY(m_plan->place(2, 2, 120, 110, 0));
+        QVERIFY(m_plan->place(2, 3, 130, 120, 0));
+        // Where all three overlap the higher stacking order wins, then the later row.
+        QCOMPARE(m_item.figureAt(10 + 140 * 0.5, 20 + 130 * 0.5), 0);
+        for (int step = 0; step < 3; ++step)
+            m_plan->lower(0);
+        QCOMPARE(m_item.figureAt(10 + 140 * 0.5, 20 + 130 * 0.5), 2);
+        QCOMPARE(m_item.figureAt(5, 5), -1);
+        QVERIFY(!m_item.onPicture(10 + 801 * 0.5, 30));
+        m_item.setPictureSize(QSizeF(0, 0)); // no picture: nothing to press
+        QCOMPARE(m_item.figureAt(10 + 140 * 0.5, 20 + 130 * 0.5), -1);
+    }
+
+    void dragFollowsTheScaleAndTheTrashTakesTheDrop_data()
+    {
+        QTest::addColumn<QPointF>("dropAt");
+        QTest::addColumn<QPoint>("placed"); // (-1, -1): in the trash
+        // Pressed at (60, 70); the trash covers picture (750..800, 550..600),
+        // that is (385..410, 295..320) in the item.
+        QTest::newRow("elsewhere") << QPointF(160, 20) << QPoint(300, 0);
+        QTest::newRow("overlapping the trash") << QPointF(370, 280) << QPoint(-1, -1);
+        QTest::newRow("just short of the trash") << QPointF(324, 266) << QPoint(628, 492);
+    }
+    void dragFollowsTheScaleAndTheTrashTakesTheDrop()
+    {
+        QFETCH(QPointF, dropAt);
+        QFETCH(QPoint, placed);
+        const bool removed = placed.x() < 0;
+        QVERIFY(m_plan->place(2, 1, 100, 100, 0));
+        QSignalSpy trash(&m_item, &PlanFigureItem::trashActiveChanged);
+        QCOMPARE(m_item.beginDrag(60, 70), 0);
+        m_item.dragTo((60 + dropAt.x()) / 2, (70 + dropAt.y()) / 2);
+        m_item.dragTo(dropAt.x(), dropAt.y());
+        QCOMPARE(m_item.trashSize(), removed ? 75.0 : 50.0);
+        QCOMPARE(m_item.endDrag(), removed);
+        QCOMPARE(trash.count(), removed ? 2 : 0);
+        QCOMPARE(m_plan->count(), removed ? 0 : 1);
+        if (!removed)
+            QCOMPARE(QPoint(m_plan->figures().at(0).x, m_plan->figures().at(0).y), placed);
+    }
+
+    void paintsStateColoursOnlyWithAPicture()
+    {
+        publish(2, 1, 300);
+        publish(2, 2, 100, 0);
+        QVERIFY(m_plan->addCell(2, 1) && m_plan->addCell(2, 2));
+        m_plan->moveTo(1, 500, 100);
+        const auto barColour = [this](int row, const QSizeF &pictureSize) {
+            m_item.setPictureSize(pictureSize);
+            QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            m_item.paint(&painter);
+            return image.pixelColor(m_item.figureRect(row).bottomLeft().toPoint() + QPoint(30, -3));
+        };
+        QCOMPARE(barColour(0, QSizeF(800, 600)), QColor(Qt::red));
+        QCOMPARE(barColour(1, QSizeF(800, 600)), QColor(QStringLiteral("#ccc800")));
+        QCOMPARE(barColour(0, QSizeF()).alpha(), 0);
+    }
+};
+
+QTEST_MAIN(TestPlanFigures)
+#include "tst_planfigures.moc"
