@@ -2,10 +2,9 @@ import QtQuick 2.15
 import QtTest 1.15
 import "../../common/qml"
 
-// The plan view in the real window: cells fed as hub datagrams are added by
-// the settings popup, dragged with the mouse onto the picture or the trash,
-// raised from the information menu, imported from table parts, and come back
-// with the picture's settings after a save and a reopening.
+// The plan view in the real window: figures added in the settings popup,
+// dragged with the mouse, raised from the information menu, imported from
+// table parts, stored with the project.
 TestCase {
     id: testCase
     name: "PlanView"
@@ -17,17 +16,13 @@ TestCase {
     function cleanup() { program.stop() }
 
     function plans() { return findChild(program.workspace(), "planParent") }
-    function control() { return program.weighing() }
     function keysOf(figures) {
         var keys = []
         for (var row = 0; row < figures.count; ++row)
             keys.push(figures.data(figures.index(row, 0), 0).split(" ")[0])
         return keys
     }
-    function posOf(plan, row) {
-        return [plan.figures.data(plan.figures.index(row, 0), Qt.UserRole + 3),
-                plan.figures.data(plan.figures.index(row, 0), Qt.UserRole + 4)]
-    }
+    function role(plan, row, offset) { return plan.figures.data(plan.figures.index(row, 0), Qt.UserRole + offset) }
     function centreOf(plan, row) {
         var rect = plan.painter.figureRect(row)
         return Qt.point(rect.x + rect.width / 2, rect.y + rect.height / 2)
@@ -37,19 +32,12 @@ TestCase {
         mouseMove(plan, (from.x + to.x) / 2, (from.y + to.y) / 2, -1, Qt.LeftButton)
         mouseMove(plan, to.x, to.y, -1, Qt.LeftButton)
     }
-    // Cells 2.1 ... fed as [index, weight, state, type] records, in the main table.
+    // Cells 2.1 ... as [index, weight, state, type] records, in the main table.
     function feed(records) {
-        records.forEach(function(r) { control().createCell(2, r[0]) })
-        hubFeed.send(control(), 2, [[0, 0, 0, 0]].concat(records))
+        records.forEach(function(r) { program.weighing().createCell(2, r[0]) })
+        hubFeed.send(program.weighing(), 2, [[0, 0, 0, 0]].concat(records))
         var rows = findChild(program.workspace(), "myTableParent").mainTable.rows
         tryVerify(function() { return rows.rowOf(2, records[records.length - 1][0]) > 0 }, 5000)
-    }
-    function reopen() {
-        program.workspace().saveProject()
-        program.page().returnToProjectPage(true)
-        wait(50)
-        program.page().openProject()
-        tryVerify(function() { return program.workspace() !== null && plans() !== null }, 5000)
     }
 
     function test_figuresAddedDraggedRaisedAndStored() {
@@ -57,52 +45,45 @@ TestCase {
         program.workspace().currentView = 3
         var plan = plans().mainPlan
         tryVerify(function() { return plan.visible && plan.pictureItem.status === Image.Ready }, 5000)
-
-        // The bulk add of the settings popup, typed and pressed.
         program.workspace().planSetSignal()
         var popup = plans().settingsPopup
         tryVerify(function() { return popup.opened }, 2000)
-        program.window.requestActivate()
-        var field = findChild(popup.contentItem, "bulkAddField")
-        mouseClick(field)
-        tryVerify(function() { return field.activeFocus }, 2000)
-        "2.01-2.03".split("").forEach(function(key) { keyClick(key) })
+        findChild(popup.contentItem, "bulkAddField").text = "2.01-2.03"
         mouseClick(findChild(popup.contentItem, "bulkAdd"))
-        mouseClick(findChild(popup.contentItem, "planSettingClose"))
+        popup.close()
         tryVerify(function() { return !popup.visible }, 2000)
         compare(keysOf(plan.figures), ["2.1", "2.2", "2.3"])
         for (var row = 0; row < 3; ++row)
             plan.figures.moveTo(row, 60 + row * 300, 120)
 
-        // Dragged with the mouse, the figure follows at the picture's scale.
+        // Dragged, the figure follows at the picture's scale; over the trash, it goes.
         var start = centreOf(plan, 0)
         drag(plan, start, Qt.point(start.x + 60, start.y + 30))
         mouseRelease(plan, start.x + 60, start.y + 30)
-        compare(posOf(plan, 0), [60 + Math.round(60 / 0.6), 120 + Math.round(30 / 0.6)])
-        // Over the trash the trash grows; dropped there the figure goes.
+        compare([role(plan, 0, 3), role(plan, 0, 4)], [60 + Math.round(60 / 0.6), 120 + Math.round(30 / 0.6)])
         var trash = plan.trash.mapToItem(plan, plan.trash.width / 2, plan.trash.height / 2)
         drag(plan, centreOf(plan, 1), trash)
         tryCompare(plan.trash, "width", 75, 2000)
         mouseRelease(plan, trash.x, trash.y)
         compare(keysOf(plan.figures), ["2.1", "2.3"])
-        tryCompare(plan.trash, "width", 50, 2000)
 
         // A long press shows the cell's details; raising it from there.
-        var press = centreOf(plan, 1)
-        mousePress(plan, press.x, press.y)
+        mousePress(plan, centreOf(plan, 1).x, centreOf(plan, 1).y)
         tryVerify(function() { return plan.infoMenu.opened }, 3000)
-        mouseRelease(plan, press.x, press.y)
+        mouseRelease(plan)
         verify(plan.infoMenu.text.indexOf("ID:2.3\nName:CZ 2.3") === 0, plan.infoMenu.text)
         mouseClick(findChild(plan.infoMenu.contentItem, "raiseItem"))
-        plan.picture.narrow = false
         plan.picture.setCellSize(120)
 
-        reopen()
+        program.workspace().saveProject()
+        program.page().returnToProjectPage(true)
+        wait(50)
+        program.page().openProject()
+        tryVerify(function() { return program.workspace() !== null && plans() !== null }, 5000)
         plan = plans().mainPlan
         compare(keysOf(plan.figures), ["2.1", "2.3"])
-        compare(posOf(plan, 0), [160, 170])
-        compare(plan.figures.data(plan.figures.index(1, 0), Qt.UserRole + 5), 1)
-        compare([plan.picture.narrow, plan.picture.cellWidth, plan.picture.cellHeight], [false, 120, 60])
+        compare([role(plan, 0, 3), role(plan, 0, 4), role(plan, 1, 5)], [160, 170, 1])
+        compare([plan.picture.cellWidth, plan.picture.cellHeight], [120, 60])
     }
 
     function test_importFollowsTheTableParts() {
@@ -111,11 +92,8 @@ TestCase {
         var menu = plans().partMenu.importMenu
         while (tables.parts.count > 0)
             tables.deletePart(tables.parts.get(0).number)
-        compare(menu.count, 0)
         var north = tables.createPart("north")
-        var south = tables.createPart("south")
-        compare(menu.itemAt(1).text, "south")
-        tables.addCellToPart(south, 2, 4)
+        tables.addCellToPart(tables.createPart("south"), 2, 4)
         var onMain = plans().mainPlan.figures.count
         plans().partTabs.currentIndex = plans().createPart("hall")
         menu.itemAt(1).triggered()
