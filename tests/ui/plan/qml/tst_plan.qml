@@ -2,9 +2,8 @@ import QtQuick 2.15
 import QtTest 1.15
 import "../../common/qml"
 
-// The plan view in the real window: figures added in the settings popup,
-// dragged with the mouse, raised from the information menu, imported from
-// table parts, stored with the project.
+// The plan view in the real window: figures added in the settings popup, dragged
+// with the mouse, raised from the menu, stored with the project, imported.
 TestCase {
     id: testCase
     name: "PlanView"
@@ -12,8 +11,7 @@ TestCase {
 
     WindowProgram { id: program; testCase: testCase }
 
-    function init() { program.start(workingFolder) }
-    function cleanup() { program.stop() }
+    function cleanupTestCase() { program.stop() }
 
     function plans() { return findChild(program.workspace(), "planParent") }
     function keysOf(figures) {
@@ -40,8 +38,9 @@ TestCase {
         tryVerify(function() { return rows.rowOf(2, records[records.length - 1][0]) > 0 }, 5000)
     }
 
-    function test_figuresAddedDraggedRaisedAndStored() {
-        feed([[1, 100, 1, 1], [2, 120, 0, 1], [3, 90, 1, 1]])
+    function test_figuresAddedDraggedRaisedStoredAndImported() {
+        program.start(workingFolder)
+        feed([[1, 100, 1, 1], [2, 120, 0, 1], [3, 90, 1, 1], [4, 45, 1, 1]])
         program.workspace().currentView = 3
         var plan = plans().mainPlan
         tryVerify(function() { return plan.visible && plan.pictureItem.status === Image.Ready }, 5000)
@@ -84,21 +83,18 @@ TestCase {
         compare(keysOf(plan.figures), ["2.1", "2.3"])
         compare([role(plan, 0, 3), role(plan, 0, 4), role(plan, 1, 5)], [160, 170, 1])
         compare([plan.picture.cellWidth, plan.picture.cellHeight], [120, 60])
-    }
 
-    function test_importFollowsTheTableParts() {
-        feed([[4, 45, 1, 1]])
+        // The import menu follows the table parts and fills the plan part shown.
         var tables = findChild(program.workspace(), "myTableParent")
         var menu = plans().partMenu.importMenu
         while (tables.parts.count > 0)
             tables.deletePart(tables.parts.get(0).number)
         var north = tables.createPart("north")
         tables.addCellToPart(tables.createPart("south"), 2, 4)
-        var onMain = plans().mainPlan.figures.count
         plans().partTabs.currentIndex = plans().createPart("hall")
         menu.itemAt(1).triggered()
         compare(keysOf(plans().currentPlan.figures), ["1.0", "2.4"])
-        compare(plans().mainPlan.figures.count, onMain)
+        compare(plans().mainPlan.figures.count, 2)
         tables.deletePart(north)
         compare([menu.count, menu.itemAt(0).text], [1, "south"])
     }
