@@ -12,9 +12,8 @@
 
 #include <memory>
 
-// The settings page's rules (the hubs' display command, recording rates, the
-// receive port field, the unit, alarm sounds) and its recording switch and
-// timer feeding a real recorder from a real main table.
+// The settings page's rules (display command, rates, receive port, unit, alarm
+// sounds) and its recording switch feeding a real recorder from a real table.
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -77,11 +76,8 @@ private slots:
         command.setDigitDisplay(digitDisplay);
         command.setWeightShown(weightShown);
         QCOMPARE(changed.count(), int(!digitDisplay) + int(!weightShown));
-        // The hub link sends the text as UTF-8: these are the bytes on the wire.
-        QByteArray expected(36, '\0');
-        expected[0] = 0x24;
-        expected[2] = 0x03;
-        expected[4] = char(flag);
+        // The hub link sends the text as UTF-8: these are the 36 bytes on the wire.
+        const QByteArray expected = QByteArray("\x24\0\x03\0", 4) + char(flag) + QByteArray(31, '\0');
         QCOMPARE(command.command().toUtf8(), expected);
     }
 
@@ -93,7 +89,6 @@ private slots:
         QTest::newRow("2 s") << 0.0 << 0 << 2000;
         QTest::newRow("0.5 s") << 2.0 << 2 << 500;
         QTest::newRow("3 is no position, 1 s") << 3.0 << -1 << 1000;
-        QTest::newRow("fraction") << 1.5 << -1 << 1000;
         QTest::newRow("nan") << qQNaN() << -1 << 1000;
     }
     void rates()
@@ -120,7 +115,6 @@ private slots:
         QTest::newRow("beyond 64 bits") << "99999999999999999999999" << bad << 0;
         QTest::newRow("empty while editing") << "" << partial << 0;
         QTest::newRow("zero") << "0" << partial << 0;
-        QTest::newRow("letters") << "20a1" << bad << 0;
         QTest::newRow("full-width digits") << QString::fromUtf8("２００１") << bad << 0;
     }
     void receivePort()
@@ -211,7 +205,6 @@ private slots:
         m_rows.reset(); // the table went with its workspace
         m_sampler->sample();
         QVERIFY(!QDir(m_project->path() + "/Data").exists());
-        m_sampler->setRecording(false);
     }
 };
 

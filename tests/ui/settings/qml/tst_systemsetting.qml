@@ -13,7 +13,6 @@ TestCase {
     SignalSpy { id: sent; signalName: "displayCommandSent" }
 
     function init() {
-        // Every test starts in a project of its own.
         testFiles.setSetting("setting.ini", "fileProjectName", "SettingsTest" + (++projectNumber))
         program.start(testFiles)
         sent.target = settings()

@@ -2,9 +2,8 @@ import QtQuick 2.15
 import QtTest 1.15
 import "../../common/qml"
 
-// The live loop with simulated hubs in a private network namespace: the
-// display command makes the hubs report as connected, their cells appear,
-// recording writes the main table to files, and the settings survive a restart.
+// Simulated hubs in a private network namespace: the display command keeps them
+// connected, their cells appear, recording writes files, settings survive a restart.
 TestCase {
     id: testCase
     name: "LiveLoop"
