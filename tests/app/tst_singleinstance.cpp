@@ -25,6 +25,7 @@ class TestSingleInstance : public QObject
         process->setWorkingDirectory(m_dir->filePath(name));
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(m_dir->filePath(name + "/vornView"), QStringList());
+        process->waitForStarted(30000); // else a log file may come before QProcess calls it running
         return process;
     }
     int logFiles(const QString &name) const { return QDir(m_dir->filePath(name + "/log")).entryList(QDir::Files).size(); }
