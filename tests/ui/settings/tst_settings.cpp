@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 // The settings page's rules (display command, rates, receive port, unit, alarm
@@ -98,7 +99,7 @@ private slots:
         QFETCH(int, interval);
         QCOMPARE(SamplingRate::indexFromStored(stored), index);
         // The recorder's gap is half the interval.
-        const int position = index < 0 ? int(stored) : index;
+        const int position = index >= 0 ? index : std::isfinite(stored) ? int(stored) : -1;
         QCOMPARE(SamplingRate::intervalMs(position), interval);
         QCOMPARE(SamplingRate::saveTick(position), qulonglong(interval / 2));
     }
