@@ -1,4 +1,5 @@
 #include "ui/common/cellidrange.h"
+#include "ui/common/cellinfotext.h"
 #include "ui/common/cellrowkeys.h"
 #include "ui/common/partnumberpool.h"
 #include "ui/common/tablerules.h"
@@ -75,6 +76,21 @@ private slots:
         QCOMPARE((QStringList{WeighingType::typeText(1, 3, 4, true), WeighingType::typeText(5, 20, 4, false),
                               WeighingType::typeText(4, 3, 4, true), WeighingType::typeText(0, 1, 1003, false)}),
                  (QStringList{"RWX4401-0.5T", "RWX5502-5.0T", "未知设备", "Total weight/Group"}));
+    }
+
+    // The details a long press shows: the Bluetooth lines only for page 20, captions in the chosen language.
+    void cellInfoText()
+    {
+        CellRow r;
+        std::tie(r.pageId001, r.index001, r.name001, r.battery001, r.addrDate001) =
+            std::make_tuple(20, 3, QString("CZ 20.3"), QString("87"), QString("AB:CD"));
+        const QStringList english = CellInfoText::text(r, "Normal", "kg", false).split('\n');
+        QCOMPARE(english.mid(0, 2), (QStringList{"ID:20.3", "Name:CZ 20.3"}));
+        QCOMPARE(english.mid(english.size() - 2), (QStringList{"Bluetooth battery:87%", "Bluetooth addr:AB:CD"}));
+        r.pageId001 = 2;
+        const QStringList chinese = CellInfoText::text(r, "正常", "kg", true).split('\n');
+        QCOMPARE(chinese.size(), english.size() - 2);
+        QCOMPARE(chinese.at(1), QString("名字:CZ 20.3"));
     }
 
     void counters()
