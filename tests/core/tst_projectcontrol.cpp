@@ -5,6 +5,7 @@
 #include "core/weightingcontrol.h"
 #include "project/myjson.h"
 #include "tests/project/dacoverride.h"
+#include "tests/project/filebytes.h"
 
 #include <QJsonDocument>
 #include <QQmlComponent>
@@ -19,18 +20,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString url(const QString &path) { return QUrl::fromLocalFile(path).toString(); }
 

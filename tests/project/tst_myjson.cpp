@@ -3,6 +3,7 @@
 #include "project/myjson.h"
 #include "project/projectfile.h"
 #include "tests/project/dacoverride.h"
+#include "tests/project/filebytes.h"
 #include "tests/project/ownedpages.h"
 
 #include <QJsonArray>
@@ -18,18 +19,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QJsonObject object(const QByteArray &json) { return QJsonDocument::fromJson(json).object(); }
 QByteArray compact(const QJsonObject &o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
