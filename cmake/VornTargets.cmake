@@ -23,11 +23,16 @@ function(vorn_add_library name)
 endfunction()
 
 # vorn_add_test(NAME SOURCES <files...> LIBS <libs...> [LABELS <labels...>]
-#               [COMMAND_PREFIX <cmd...>] [ENVIRONMENT <VAR=value...>] [TIMEOUT s])
+#               [COMMAND_PREFIX <cmd...>] [ENVIRONMENT <VAR=value...>] [TIMEOUT s]
+#               [STARTS_PROGRAM])
 # One Qt Test executable, registered with CTest and run headless. Tests labelled
-# "unit" are also run in the sanitizer build.
+# "unit" are also run in the sanitizer build. Tests that start the real program
+# (STARTS_PROGRAM) take turns: its single-instance guard is a System V segment
+# whose key holds only the low 16 bits of a key file's inode, so two instances
+# with different key folders can still share a key, and one of them would then
+# leave as a second instance.
 function(vorn_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS;COMMAND_PREFIX;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "STARTS_PROGRAM" "TIMEOUT" "SOURCES;LIBS;LABELS;COMMAND_PREFIX;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
@@ -53,4 +58,7 @@ function(vorn_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    if(ARG_STARTS_PROGRAM)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vornview_single_instance_keys)
+    endif()
 endfunction()

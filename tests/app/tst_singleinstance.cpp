@@ -29,12 +29,17 @@ class TestSingleInstance : public QObject
         return process;
     }
     int logFiles(const QString &name) const { return QDir(m_dir->filePath(name + "/log")).entryList(QDir::Files).size(); }
-    // Whether the instance passed the guard and opened its log file.
+    // Whether the instance passed the guard and opened its log file; if not, how it ended, so that a
+    // guard refusal (exit code 0) tells itself apart from a failed start or a crash.
     bool logged(const QString &name)
     {
         QProcess *process = start(name);
-        return QTest::qWaitFor([&] { return logFiles(name) > 0 || process->state() == QProcess::NotRunning; }, 30000)
-            && logFiles(name) > 0;
+        if (QTest::qWaitFor([&] { return logFiles(name) > 0 || process->state() == QProcess::NotRunning; }, 30000)
+            && logFiles(name) > 0)
+            return true;
+        qWarning() << name << "has no log:" << process->state() << process->error() << process->exitStatus()
+                   << "exit code" << process->exitCode();
+        return false;
     }
     // Starts an instance that should leave by itself, normally with code 0: its count of log files, else -1.
     int leaves(const QString &name, const QStringList &environment = {})
